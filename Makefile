@@ -1,0 +1,48 @@
+# Veyrin: `make run` builds and starts the reader on the bundled anthology; `make test` builds and
+# runs every test. Both install the Debian packages they need first (only those missing).
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+WORK_DIR ?= $(HOME)/.local/share/veyrin
+
+DEBIAN_PACKAGES := cmake g++ ninja-build pkg-config zlib1g-dev \
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl1-mesa-dev \
+  libgtest-dev libgmock-dev libbenchmark-dev \
+  fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2 \
+  xvfb xauth xdotool x11-utils
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(DEBIAN_PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@bash tools/run.sh $(BUILD_DIR)/veyrin $(CURDIR)/data "$(WORK_DIR)"
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEYRIN_BUILD_BENCH=ON -DVEYRIN_BUILD_TESTS=OFF
+	cmake --build build-bench -j $(JOBS)
+	@for b in build-bench/*_bench; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD_DIR) build-bench

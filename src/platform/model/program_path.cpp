@@ -1,0 +1,113 @@
+#include "platform/model/program_path.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+#include "platform/model/app_error.h"
+#include "platform/model/gbk_text.h"
+
+namespace veyrin {
+namespace {
+
+std::vector<std::string> splitComponents(const std::string& programPath) {
+    std::vector<std::string> parts;
+    std::string current;
+    for (char c : programPath) {
+        if (c == '\\' || c == '/') {
+            if (!current.empty()) parts.push_back(current);
+            current.clear();
+        } else {
+            current.push_back(c);
+        }
+    }
+    if (!current.empty()) parts.push_back(current);
+    return parts;
+}
+
+bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        auto x = static_cast<unsigned char>(a[i]);
+        auto y = static_cast<unsigned char>(b[i]);
+        if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x + 32);
+        if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y + 32);
+        if (x != y) return false;
+    }
+    return true;
+}
+
+std::filesystem::path matchComponent(const std::filesystem::path& dir, const std::string& utf8Name) {
+    std::error_code ec;
+    std::filesystem::path exact = dir / utf8Name;
+    if (std::filesystem::exists(std::filesystem::symlink_status(exact, ec))) return exact;
+    if (utf8Name == "." || utf8Name == "..") return exact;
+    for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
+        if (equalsIgnoringAsciiCase(entry.path().filename().string(), utf8Name)) return entry.path();
+    }
+    return exact;
+}
+
+}  // namespace
+
+std::filesystem::path resolveProgramPath(const std::filesystem::path& base, const std::string& programPath) {
+    std::filesystem::path result = base;
+    bool absolute = !programPath.empty() && (programPath[0] == '\\' || programPath[0] == '/');
+    if (absolute) result = "/";
+    for (const std::string& part : splitComponents(programPath)) {
+        result = matchComponent(result, gbk::toUtf8(part));
+    }
+    return result;
+}
+
+std::string readWholeFile(const std::filesystem::path& base, const std::string& programPath) {
+    std::filesystem::path path = resolveProgramPath(base, programPath);
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) throwCannotOpen(programPath);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throwCannotOpen(programPath);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throwCannotOpen(programPath);
+    return bytes;
+}
+
+void writeFileAtomically(const std::filesystem::path& base, const std::string& programPath,
+                         const std::string& bytes) {
+    std::filesystem::path target = resolveProgramPath(base, programPath);
+    std::error_code ec;
+    // A read-only target refuses the write, as the reader asked it to by making it read-only.
+    if (std::filesystem::exists(target, ec) && access(target.c_str(), W_OK) != 0) throwCannotCreate(programPath);
+    if (std::filesystem::is_directory(target, ec)) throwCannotCreate(programPath);
+
+    std::string tempName = target.string() + ".veyrin-tmp";
+    int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) throwCannotCreate(programPath);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
+    size_t written = 0;
+    bool ok = true;
+    while (written < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ok = false;
+            break;
+        }
+        written += static_cast<size_t>(n);
+    }
+    if (ok && ::fsync(fd) != 0) ok = false;
+    if (::close(fd) != 0) ok = false;
+    if (ok && ::rename(tempName.c_str(), target.c_str()) != 0) ok = false;
+    if (!ok) {
+        ::unlink(tempName.c_str());
+        throwCannotCreate(programPath);
+    }
+}
+
+}  // namespace veyrin
