@@ -1,7 +1,29 @@
-#include <QApplication>
+// Program entry: title "Veyrin", the main window (which restores the last run's state), one hidden
+// reading window that copies it, then the event loop until the main window has closed.
+
+#include <unistd.h>
+
+#include <memory>
+
+#include "app/ui/app_paths.h"
+#include "app/ui/main_pictures.h"
+#include "app/ui/main_window.h"
+#include "app/ui/veyrin_application.h"
+#include "windows/ui/reading_window.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Veyrin");
-    return 0;
+    // The embedded browser's sandbox cannot start for the superuser; switch it off only then.
+    if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+
+    veyrin::VeyrinApplication app(argc, argv);
+    app.setWindowIcon(veyrin::windowIcon());
+
+    veyrin::TForm1 form1(veyrin::AppPaths::fromProcess());
+    std::unique_ptr<veyrin::TForm3> form3;
+    veyrin::runReportingErrors(&form1, [&] { form3 = std::make_unique<veyrin::TForm3>(form1); });
+
+    form1.centreOnScreen();
+    form1.show();
+    return app.exec();
 }

@@ -1,0 +1,17 @@
+#pragma once
+// The compiled-in pictures of the main window's picture buttons and of the reading window's tool
+// bar, looked up by what they show.
+
+#include <QIcon>
+#include <QImage>
+
+namespace veyrin {
+
+enum class MainPicture { Back, Forward, Cut, Copy, Paste, Font, FontColor, Background, About };
+
+QImage mainPicture(MainPicture picture);
+// Tool-bar pictures by index: 0 cut, 1 copy, 2 paste, 3 undo, 5 delete.
+QIcon toolBarPicture(int index);
+QIcon windowIcon();
+
+}  // namespace veyrin

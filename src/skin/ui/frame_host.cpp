@@ -1,0 +1,210 @@
+#include "skin/ui/frame_host.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "platform/ui/font_faces.h"
+
+namespace veyrin {
+namespace {
+
+QRect toQRect(const FrameRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+const QColor kFrameDark(0x2B, 0x3A, 0x4A);
+const QColor kFrameLight(0x5A, 0x6F, 0x84);
+const QColor kCaptionTop(0x4C, 0x64, 0x7C);
+const QColor kCaptionBottom(0x31, 0x44, 0x58);
+const QColor kInactiveTop(0x8A, 0x96, 0xA2);
+const QColor kInactiveBottom(0x70, 0x7C, 0x88);
+
+}  // namespace
+
+FrameHost::FrameHost(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), client_(new QWidget(this)) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+    client_->setAutoFillBackground(true);
+    layoutClient();
+}
+
+FrameHost::~FrameHost() {
+    if (modalLoop_) modalLoop_->quit();
+}
+
+void FrameHost::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+    update(toQRect(frame_.captionRect(width())));
+}
+
+void FrameHost::setClientSize(int width, int height) {
+    resize(frame_.windowWidth(width), frame_.windowHeight(height));
+    layoutClient();
+}
+
+QRect FrameHost::clientRectInWindow() const { return toQRect(frame_.clientRect(width(), height())); }
+
+void FrameHost::centreOnScreen() {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void FrameHost::maximiseOverWorkArea() {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    setGeometry(screen->availableGeometry());
+}
+
+void FrameHost::showModal() {
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    modalLoop_ = nullptr;
+}
+
+FrameHit FrameHost::hitTest(const QPoint& p) const {
+    return frame_.hitTest(width(), height(), p.x(), p.y(), resizable_);
+}
+
+void FrameHost::layoutClient() { client_->setGeometry(clientRectInWindow()); }
+
+void FrameHost::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutClient();
+}
+
+void FrameHost::closeEvent(QCloseEvent* event) {
+    if (!formClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (modalLoop_) modalLoop_->quit();
+}
+
+void FrameHost::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowTitleChange) update();
+    QWidget::changeEvent(event);
+}
+
+void FrameHost::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // Border: a dark outer line, a lighter inner bevel, filled in the caption's lower colour.
+    painter.fillRect(rect(), isActiveWindow() ? kCaptionBottom : kInactiveBottom);
+    painter.setPen(kFrameDark);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(kFrameLight);
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    paintCaption(painter);
+}
+
+void FrameHost::paintCaption(QPainter& painter) {
+    QRect caption = toQRect(frame_.captionRect(width()));
+    QLinearGradient gradient(caption.topLeft(), caption.bottomLeft());
+    bool active = isActiveWindow();
+    gradient.setColorAt(0, active ? kCaptionTop : kInactiveTop);
+    gradient.setColorAt(1, active ? kCaptionBottom : kInactiveBottom);
+    painter.fillRect(caption, gradient);
+
+    QFont font = fontWithPixelSize(QString::fromUtf8("宋体"), 12);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    QRect textRect = caption.adjusted(6, 0, -(caption.height() + 4), 0);
+    painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft, windowTitle());
+
+    QRect close = toQRect(frame_.closeButtonRect(width()));
+    QColor face = closePressed_ ? QColor(0x9E, 0x2A, 0x2A) : closeHot_ ? QColor(0xC8, 0x3C, 0x3C) : QColor(0, 0, 0, 0);
+    if (face.alpha() > 0) painter.fillRect(close, face);
+    painter.setPen(QPen(Qt::white, 1.5));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QRectF cross = QRectF(close).adjusted(4.5, 4.5, -4.5, -4.5);
+    painter.drawLine(cross.topLeft(), cross.bottomRight());
+    painter.drawLine(cross.topRight(), cross.bottomLeft());
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void FrameHost::updateCursor(FrameHit hit) {
+    switch (hit) {
+    case FrameHit::Left:
+    case FrameHit::Right: setCursor(Qt::SizeHorCursor); break;
+    case FrameHit::Top:
+    case FrameHit::Bottom: setCursor(Qt::SizeVerCursor); break;
+    case FrameHit::TopLeft:
+    case FrameHit::BottomRight: setCursor(Qt::SizeFDiagCursor); break;
+    case FrameHit::TopRight:
+    case FrameHit::BottomLeft: setCursor(Qt::SizeBDiagCursor); break;
+    default: unsetCursor(); break;
+    }
+}
+
+void FrameHost::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    QPoint p = event->position().toPoint();
+    if (toQRect(frame_.closeButtonRect(width())).contains(p)) {
+        closePressed_ = true;
+        update();
+        return;
+    }
+    dragHit_ = hitTest(p);
+    dragStartGlobal_ = event->globalPosition().toPoint();
+    dragStartGeometry_ = geometry();
+}
+
+void FrameHost::mouseMoveEvent(QMouseEvent* event) {
+    QPoint p = event->position().toPoint();
+    bool hot = toQRect(frame_.closeButtonRect(width())).contains(p);
+    if (hot != closeHot_) {
+        closeHot_ = hot;
+        update(toQRect(frame_.closeButtonRect(width())));
+    }
+    if (!(event->buttons() & Qt::LeftButton) || closePressed_) {
+        if (!(event->buttons() & Qt::LeftButton)) updateCursor(hitTest(p));
+        return;
+    }
+    QPoint delta = event->globalPosition().toPoint() - dragStartGlobal_;
+    QRect g = dragStartGeometry_;
+    int minWidth = 120, minHeight = frame_.captionHeight() + 6;
+    switch (dragHit_) {
+    case FrameHit::Caption: move(g.topLeft() + delta); return;
+    case FrameHit::Left: g.setLeft(std::min(g.left() + delta.x(), g.right() - minWidth)); break;
+    case FrameHit::Right: g.setRight(std::max(g.right() + delta.x(), g.left() + minWidth)); break;
+    case FrameHit::Top: g.setTop(std::min(g.top() + delta.y(), g.bottom() - minHeight)); break;
+    case FrameHit::Bottom: g.setBottom(std::max(g.bottom() + delta.y(), g.top() + minHeight)); break;
+    case FrameHit::TopLeft: g.setTopLeft(g.topLeft() + delta); break;
+    case FrameHit::TopRight: g.setTopRight(g.topRight() + delta); break;
+    case FrameHit::BottomLeft: g.setBottomLeft(g.bottomLeft() + delta); break;
+    case FrameHit::BottomRight: g.setBottomRight(g.bottomRight() + delta); break;
+    default: return;
+    }
+    if (g.width() >= minWidth && g.height() >= minHeight) setGeometry(g);
+}
+
+void FrameHost::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    dragHit_ = FrameHit::Client;
+    if (closePressed_) {
+        closePressed_ = false;
+        update();
+        if (toQRect(frame_.closeButtonRect(width())).contains(event->position().toPoint())) close();
+    }
+}
+
+void FrameHost::leaveEvent(QEvent* event) {
+    if (closeHot_) {
+        closeHot_ = false;
+        update();
+    }
+    QWidget::leaveEvent(event);
+}
+
+}  // namespace veyrin

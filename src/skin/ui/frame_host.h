@@ -1,0 +1,67 @@
+#pragma once
+// Every window of the program is a frameless top-level host: the frame strips (caption, borders,
+// caption buttons) are painted here and the form's controls live on the client widget at the
+// client rectangle. Moving and sizing run their own loops from mouse events, so nothing depends on
+// a window manager. The skinned look plugs in by replacing the frame painter and hit-test.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "skin/model/frame_geometry.h"
+
+class QEventLoop;
+
+namespace veyrin {
+
+class FrameHost : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrameHost(QWidget* parent = nullptr);
+    ~FrameHost() override;
+
+    QWidget* client() const { return client_; }
+    void setCaption(const QString& caption);
+    QString caption() const { return windowTitle(); }
+    void setResizable(bool resizable) { resizable_ = resizable; }
+    bool isResizable() const { return resizable_; }
+    void setClientSize(int width, int height);
+    QRect clientRectInWindow() const;
+    const BuiltInFrame& frame() const { return frame_; }
+
+    void centreOnScreen();
+    void maximiseOverWorkArea();
+    // Shows the window modally and returns when it has closed (the modal loop of a form).
+    void showModal();
+
+    FrameHit hitTest(const QPoint& windowPoint) const;
+
+protected:
+    // Runs when a close is requested; returning false keeps the window open.
+    virtual bool formClose() { return true; }
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void layoutClient();
+    void paintCaption(class QPainter& painter);
+    void updateCursor(FrameHit hit);
+
+    BuiltInFrame frame_;
+    QWidget* client_;
+    bool resizable_ = false;
+    FrameHit dragHit_ = FrameHit::Client;
+    QPoint dragStartGlobal_;
+    QRect dragStartGeometry_;
+    bool closeHot_ = false;
+    bool closePressed_ = false;
+    QPointer<QEventLoop> modalLoop_;
+};
+
+}  // namespace veyrin

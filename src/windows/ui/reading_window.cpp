@@ -1,0 +1,236 @@
+#include "windows/ui/reading_window.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPainter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/ui/main_pictures.h"
+#include "app/ui/main_window.h"
+#include "controls/ui/plain_memo.h"
+#include "controls/ui/sui_panel.h"
+#include "platform/ui/font_faces.h"
+#include "platform/ui/qt_color.h"
+#include "textview/ui/syn_editor.h"
+
+namespace veyrin {
+namespace {
+
+constexpr int kPanelHeight = 145;
+constexpr int kToolBarHeight = 24;
+constexpr int kMemo1Width = 373;
+constexpr TColor kToolBarColor = 0xF0F0F0;
+
+// The tool bar draws a line along its bottom edge, like a flat bar resting on the text.
+class LinedToolBar : public QToolBar {
+public:
+    using QToolBar::QToolBar;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QToolBar::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(QColor(0xA0, 0xA0, 0xA0));
+        painter.drawLine(0, height() - 1, width(), height() - 1);
+    }
+};
+
+bool clipboardHasText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+}  // namespace
+
+TForm3::TForm3(TForm1& mainWindow, QWidget* parent) : FrameHost(parent) {
+    setCaption(QString::fromUtf8("Veyrin阅读"));
+    setResizable(true);
+    setClientSize(817, 563);
+    buildControls();
+    buildActions();
+    FormCreate(mainWindow);
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &TForm3::updateActions);
+    connect(qApp, &QApplication::focusChanged, this, &TForm3::updateActions);
+    updateActions();
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::buildControls() {
+    QWidget* c = client();
+    QPalette palette = c->palette();
+    palette.setColor(QPalette::Window, toQColor(clBtnFace));
+    c->setPalette(palette);
+    c->setFont(fontWithPixelSize(QStringLiteral("MS Sans Serif"), 11));
+
+    auto* layout = new QVBoxLayout(c);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    suiPanel1 = new TsuiPanel(c);
+    suiPanel1->setUIStyle(TsuiUIStyle::MacOS);
+    suiPanel1->setBorderColor(0x7F7F7F);
+    suiPanel1->setFixedHeight(kPanelHeight);
+    suiPanel1->setShowButton(true);
+    layout->addWidget(suiPanel1);
+
+    Memo1 = new PlainMemo(suiPanel1);
+    Memo2 = new PlainMemo(suiPanel1);
+    suiPanel1->installEventFilter(this);
+
+    ToolBar2 = new LinedToolBar(c);
+    ToolBar2->setFixedHeight(kToolBarHeight);
+    ToolBar2->setIconSize(QSize(16, 16));
+    ToolBar2->setMovable(false);
+    ToolBar2->setAutoFillBackground(true);
+    QPalette barPalette = ToolBar2->palette();
+    barPalette.setColor(QPalette::Window, toQColor(kToolBarColor));
+    barPalette.setColor(QPalette::Button, toQColor(kToolBarColor));
+    ToolBar2->setPalette(barPalette);
+    ToolBar2->setStyleSheet(QStringLiteral("QToolBar { border: none; spacing: 0px; background: #F0F0F0; }"));
+    layout->addWidget(ToolBar2);
+
+    memo3 = new TSynEditor(c);
+    applyReaderDesignValues(*memo3);
+    layout->addWidget(memo3, 1);
+    layoutPanelContent();
+}
+
+void TForm3::layoutPanelContent() {
+    QRect content = suiPanel1->contentRect();
+    Memo1->setGeometry(content.left(), content.top(), kMemo1Width, content.height());
+    Memo2->setGeometry(content.left() + kMemo1Width, content.top(), std::max(0, content.width() - kMemo1Width),
+                       content.height());
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == suiPanel1 && event->type() == QEvent::Resize) layoutPanelContent();
+    return FrameHost::eventFilter(watched, event);
+}
+
+void TForm3::buildActions() {
+    struct Spec {
+        QAction** action;
+        const char* caption;
+        const char* hint;
+        int picture;  // index in the tool bar's picture list, -1 for none
+        QKeySequence shortcut;
+    };
+    const Spec specs[] = {
+        {&EditCut1, "剪切(&X)", "剪切", 0, QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {&EditCopy1, "复制(&C)", "复制", 1, QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {&EditPaste1, "粘贴(&V)", "粘贴", 2, QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {&EditSelectAll1, "全部选择(&A)", "全部选择", -1, QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {&EditUndo1, "撤销(&U)", "撤销", 3, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {&EditDelete1, "删除(&D)", "删除", 5, QKeySequence(Qt::Key_Delete)},
+    };
+    for (const Spec& spec : specs) {
+        auto* action = new QAction(QString::fromUtf8(spec.caption), this);
+        action->setToolTip(QString::fromUtf8(spec.hint));
+        action->setStatusTip(QString::fromUtf8(spec.hint));
+        action->setShortcut(spec.shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        if (spec.picture >= 0) action->setIcon(toolBarPicture(spec.picture));
+        addAction(action);
+        *spec.action = action;
+    }
+    Action1 = new QAction(QStringLiteral("Action1"), this);
+
+    connect(EditCut1, &QAction::triggered, this, [this] {
+        QWidget* t = actionTarget();
+        if (auto* view = qobject_cast<TSynEditor*>(t)) view->cutToClipboard();
+        else if (auto* memo = qobject_cast<PlainMemo*>(t)) memo->cut();
+    });
+    connect(EditCopy1, &QAction::triggered, this, [this] {
+        QWidget* t = actionTarget();
+        if (auto* view = qobject_cast<TSynEditor*>(t)) view->copyToClipboard();
+        else if (auto* memo = qobject_cast<PlainMemo*>(t)) memo->copy();
+    });
+    connect(EditPaste1, &QAction::triggered, this, [this] {
+        QWidget* t = actionTarget();
+        if (auto* view = qobject_cast<TSynEditor*>(t)) view->pasteFromClipboard();
+        else if (auto* memo = qobject_cast<PlainMemo*>(t)) memo->paste();
+    });
+    connect(EditSelectAll1, &QAction::triggered, this, [this] {
+        QWidget* t = actionTarget();
+        if (auto* view = qobject_cast<TSynEditor*>(t)) view->selectAll();
+        else if (auto* memo = qobject_cast<PlainMemo*>(t)) memo->selectAll();
+    });
+    connect(EditUndo1, &QAction::triggered, this, [this] {
+        QWidget* t = actionTarget();
+        if (auto* view = qobject_cast<TSynEditor*>(t)) view->undo();
+        else if (auto* memo = qobject_cast<PlainMemo*>(t)) memo->undo();
+    });
+    connect(EditDelete1, &QAction::triggered, this, [this] {
+        QWidget* t = actionTarget();
+        if (auto* view = qobject_cast<TSynEditor*>(t)) view->clearSelection();
+        else if (auto* memo = qobject_cast<PlainMemo*>(t)) memo->textCursor().removeSelectedText();
+    });
+
+    auto addSeparator = [this] {
+        auto* gap = new QWidget(ToolBar2);
+        gap->setFixedWidth(8);
+        ToolBar2->addWidget(gap);
+    };
+    ToolBar2->addAction(EditUndo1);
+    addSeparator();
+    ToolBar2->addAction(EditCut1);
+    ToolBar2->addAction(EditCopy1);
+    ToolBar2->addAction(EditPaste1);
+    addSeparator();
+    ToolBar2->addAction(EditDelete1);
+    addSeparator();
+}
+
+QWidget* TForm3::actionTarget() const {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == Memo1 || focus == Memo2 || focus == memo3) return focus;
+    return nullptr;
+}
+
+void TForm3::updateActions() {
+    QWidget* target = actionTarget();
+    bool cut = false, paste = false, selectAll = false, undo = false, del = false;
+    if (auto* view = qobject_cast<TSynEditor*>(target)) {
+        cut = view->hasSelection();
+        paste = view->canPaste();
+        selectAll = true;
+        del = true;
+        undo = view->canUndo();
+    } else if (auto* memo = qobject_cast<PlainMemo*>(target)) {
+        cut = memo->hasSelection();
+        paste = clipboardHasText();
+        selectAll = !memo->document()->isEmpty();
+        undo = memo->document()->isUndoAvailable();
+        del = cut;
+    }
+    EditCut1->setEnabled(cut);
+    EditCopy1->setEnabled(cut);
+    EditPaste1->setEnabled(paste);
+    EditSelectAll1->setEnabled(selectAll);
+    EditUndo1->setEnabled(undo);
+    EditDelete1->setEnabled(del);
+}
+
+void TForm3::FormCreate(TForm1& main) {
+    memo3->assignLines(main.memo3->Lines());
+    memo3->setFontName(main.memo3->fontName());
+    memo3->setFontColor(main.memo3->fontColor());
+    memo3->setFontSize(main.memo3->fontSize());
+    memo3->setColor(main.memo3->color());
+    memo3->LineDivider().setVisible(main.memo3->LineDivider().visible());
+    Memo1->setGbkText(main.Memo1->gbkText());
+    Memo2->setGbkText(main.Memo2->gbkText());
+}
+
+void TForm3::open() {
+    maximiseOverWorkArea();
+    showModal();
+}
+
+}  // namespace veyrin

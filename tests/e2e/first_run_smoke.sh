@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# End to end: start the real program under Xvfb in a fresh copy of the bundled data, close the
+# main window with a real click on its frame's close button, and check the files it wrote.
+set -euo pipefail
+binary=$1
+source_dir=$2
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -r "$source_dir/data/." "$work/"
+cp "$binary" "$work/veyrin"
+rm -f "$work/Tcini.ini"
+
+catalogue="$work/Data/唐诗鉴赏/list.txt"
+cp "$catalogue" "$work/list.before"
+cp "$work/Tem/00.dat" "$work/view.before"
+
+cat > "$work/drive.sh" <<'DRIVE'
+#!/usr/bin/env bash
+set -euo pipefail
+cd "$1"
+QT_QPA_PLATFORM=xcb VEYRIN_NO_WEB_ENGINE=1 ./veyrin > veyrin.log 2>&1 &
+pid=$!
+window=""
+for _ in $(seq 1 100); do
+  window=$(xdotool search --onlyvisible --name '^Veyrin$' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  sleep 0.2
+done
+if [ -z "$window" ]; then echo "main window did not appear"; cat veyrin.log; kill "$pid" || true; exit 1; fi
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+# The close button sits at the right end of the 19-pixel caption, inside the 3-pixel border.
+xdotool mousemove --window "$window" $((WIDTH - 12)) 12
+sleep 0.3
+xdotool click 1
+for _ in $(seq 1 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.2
+done
+if kill -0 "$pid" 2>/dev/null; then echo "program did not end after the close click"; kill "$pid"; exit 1; fi
+wait "$pid"
+DRIVE
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work"
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+[ -f "$work/Tcini.ini" ] || fail "Tcini.ini was not written"
+expected=$(printf '%s\n' '[Font]' "font1=$(printf '新宋体' | iconv -f UTF-8 -t GBK)" 'size1=11' 'color1=0' \
+  '[Temp]' 'check1=0' 'check2=1' 'check3=0' 'check4=0' 'check5=1' 'item1=0' 'topline=1' \
+  'Visible1=0' 'Visible2=0' 'Visible3=0' 'Height1=409' '[color]' 'color2=16777215')
+actual=$(tr -d '\r' < "$work/Tcini.ini" | grep -v '^$')
+[ "$actual" = "$expected" ] || { diff <(echo "$expected") <(echo "$actual") || true; fail "Tcini.ini differs"; }
+grep -q $'\r$' "$work/Tcini.ini" || fail "Tcini.ini lines must end in CR LF"
+
+cmp -s "$catalogue" "$work/list.before" || fail "the catalogue was not written back byte for byte"
+cmp -s "$work/Tem/00.dat" "$work/view.before" || fail "Tem\\00.dat changed"
+last=$(tail -c 1 "$work/Tem/00.dat" | od -An -tx1 | tr -d ' ')
+[ "$last" != "0a" ] && [ "$last" != "0d" ] || fail "Tem\\00.dat must not end with a line break"
+[ -f "$work/Tem/01.dat" ] && [ -f "$work/Tem/02.dat" ] || fail "note files missing"
+echo "first-run smoke test passed"
