@@ -32,64 +32,30 @@ TEST(EntryFiles, OnlyTheFirst190IndexesHaveAFile) {
     EXPECT_THROW(entryFilePath(-1), std::out_of_range);
 }
 
-TEST(EntryFiles, WorkingFilePathsAreSpelledAsTheProgramSpellsThem) {
-    EXPECT_EQ(std::string(kAnthologyDirectoryName), kDir);
-    EXPECT_EQ(std::string(kCatalogueFilePath), "Data\\" + kDir + "\\list.txt");
-    EXPECT_EQ(std::string(kViewFilePath), "Tem\\00.dat");
-    EXPECT_EQ(std::string(kFirstNoteFilePath), "Tem\\01.dat");
-    EXPECT_EQ(std::string(kSecondNoteFilePath), "Tem\\02.dat");
-}
-
 TEST(CatalogueSelection, SelectingFromCodeClearsOnAnyIndexOutsideTheItems) {
     EXPECT_EQ(indexAfterSelecting(5, 5, 190), 5);
     EXPECT_EQ(indexAfterSelecting(5, 7, 190), 7);
-    EXPECT_EQ(indexAfterSelecting(5, -1, 190), -1);
     EXPECT_EQ(indexAfterSelecting(5, -7, 190), -1);
     EXPECT_EQ(indexAfterSelecting(5, 190, 190), -1);
-    EXPECT_EQ(indexAfterSelecting(-1, 500, 190), -1);
     EXPECT_EQ(indexAfterSelecting(-1, 0, 0), -1);  // empty catalogue: a found author selects nothing
 }
 
-TEST(CatalogueSelection, BackStopsAtTheFirstEntry) {
-    CatalogueStep step = stepBack(1, 190);
-    EXPECT_EQ(step.selectedIndex, 0);
-    EXPECT_TRUE(step.loadsEntry);
-    step = stepBack(0, 190);
-    EXPECT_EQ(step.selectedIndex, -1);
-    EXPECT_FALSE(step.loadsEntry);
-    step = stepBack(-1, 190);
-    EXPECT_EQ(step.selectedIndex, -1);
-    EXPECT_FALSE(step.loadsEntry);
-}
-
-TEST(CatalogueSelection, ForwardWrapsToTheFirstEntryAfterOneEmptyStep) {
-    CatalogueStep step = stepForward(188, 190);
-    EXPECT_EQ(step.selectedIndex, 189);
-    EXPECT_TRUE(step.loadsEntry);
-    step = stepForward(189, 190);
-    EXPECT_EQ(step.selectedIndex, -1);
-    EXPECT_FALSE(step.loadsEntry);
-    step = stepForward(-1, 190);
-    EXPECT_EQ(step.selectedIndex, 0);
-    EXPECT_TRUE(step.loadsEntry);
-}
-
-TEST(CatalogueSelection, ShortAndLongCatalogues) {
-    CatalogueStep step = stepForward(49, 50);
-    EXPECT_EQ(step.selectedIndex, -1);
-    EXPECT_FALSE(step.loadsEntry);
-
-    // Items 191..200 of a longer catalogue can be chosen but have no entry to load.
-    step = stepForward(189, 200);
-    EXPECT_EQ(step.selectedIndex, 190);
-    EXPECT_FALSE(step.loadsEntry);
-    EXPECT_EQ(stepForward(198, 200).selectedIndex, 199);
-    EXPECT_FALSE(choosingLoadsEntry(199));
-    EXPECT_EQ(stepForward(199, 200).selectedIndex, -1);
-    EXPECT_TRUE(choosingLoadsEntry(99));
-    EXPECT_FALSE(choosingLoadsEntry(-1));
-
-    step = stepForward(-1, 0);
-    EXPECT_EQ(step.selectedIndex, -1);
-    EXPECT_FALSE(step.loadsEntry);
+TEST(CatalogueSelection, BackAndForwardAtTheEndsOfShortFullAndLongCatalogues) {
+    struct Case {
+        bool forward;
+        int current, itemCount, selected;
+        bool loads;
+    };
+    const Case cases[] = {
+        {false, 1, 190, 0, true},     {false, 0, 190, -1, false},   {false, -1, 190, -1, false},
+        {true, 188, 190, 189, true},  {true, 189, 190, -1, false},  {true, -1, 190, 0, true},
+        {true, 49, 50, -1, false},    {true, 189, 200, 190, false}, {true, 199, 200, -1, false},
+        {false, 190, 200, 189, true}, {true, -1, 0, -1, false},
+    };
+    for (const Case& c : cases) {
+        CatalogueStep step = c.forward ? stepForward(c.current, c.itemCount) : stepBack(c.current, c.itemCount);
+        EXPECT_EQ(step.selectedIndex, c.selected) << (c.forward ? "forward from " : "back from ") << c.current
+                                                  << " of " << c.itemCount;
+        EXPECT_EQ(step.loadsEntry, c.loads) << c.current << " of " << c.itemCount;
+    }
 }

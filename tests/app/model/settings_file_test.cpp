@@ -42,18 +42,12 @@ std::string expectRefusal(TIniFile& ini) {
 }  // namespace
 
 TEST(ProfileInteger, AcceptsDecimalAndEveryHexPrefixWithinTheSignedRange) {
-    EXPECT_EQ(parseProfileInteger("0x10"), 16);
-    EXPECT_EQ(parseProfileInteger("0X10"), 16);
-    EXPECT_EQ(parseProfileInteger("$10"), 16);
-    EXPECT_EQ(parseProfileInteger("x1f"), 31);
-    EXPECT_EQ(parseProfileInteger("XFF"), 255);
-    EXPECT_EQ(parseProfileInteger("  -12"), -12);
-    EXPECT_EQ(parseProfileInteger("+12"), 12);
-    EXPECT_EQ(parseProfileInteger("-$10"), -16);
-    EXPECT_EQ(parseProfileInteger("2147483647"), 2147483647);
-    EXPECT_EQ(parseProfileInteger("-2147483648"), INT32_MIN);
-    EXPECT_EQ(parseProfileInteger("$7FFFFFFF"), INT32_MAX);
-    EXPECT_EQ(parseProfileInteger("00012"), 12);
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"0x10", 16}, {"0X10", 16}, {"$10", 16},    {"x1f", 31},           {"XFF", 255},
+        {"  -12", -12}, {"+12", 12}, {"-$10", -16}, {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN},
+        {"$7FFFFFFF", INT32_MAX}, {"00012", 12},
+    };
+    for (auto [text, value] : cases) EXPECT_EQ(parseProfileInteger(text), value) << text;
 }
 
 TEST(ProfileInteger, RejectsMalformedAndOutOfRangeText) {
