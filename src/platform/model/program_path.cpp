@@ -1,16 +1,12 @@
 #include "platform/model/program_path.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 #include <vector>
 
 #include "platform/model/app_error.h"
+#include "platform/model/atomic_file.h"
 #include "platform/model/gbk_text.h"
 
 namespace veyrin {
@@ -79,35 +75,7 @@ std::string readWholeFile(const std::filesystem::path& base, const std::string& 
 
 void writeFileAtomically(const std::filesystem::path& base, const std::string& programPath,
                          const std::string& bytes) {
-    std::filesystem::path target = resolveProgramPath(base, programPath);
-    std::error_code ec;
-    // A read-only target refuses the write, as the reader asked it to by making it read-only.
-    if (std::filesystem::exists(target, ec) && access(target.c_str(), W_OK) != 0) throwCannotCreate(programPath);
-    if (std::filesystem::is_directory(target, ec)) throwCannotCreate(programPath);
-
-    std::string tempName = target.string() + ".veyrin-tmp";
-    int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) throwCannotCreate(programPath);
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-    size_t written = 0;
-    bool ok = true;
-    while (written < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
-        }
-        written += static_cast<size_t>(n);
-    }
-    if (ok && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
-    if (ok && ::rename(tempName.c_str(), target.c_str()) != 0) ok = false;
-    if (!ok) {
-        ::unlink(tempName.c_str());
-        throwCannotCreate(programPath);
-    }
+    if (!replaceFileContents(resolveProgramPath(base, programPath), bytes)) throwCannotCreate(programPath);
 }
 
 }  // namespace veyrin
