@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "anthology/model/author_table.h"
+#include "anthology/model/author_lookup.h"
 #include "anthology/model/catalogue_selection.h"
 #include "anthology/model/entry_files.h"
 #include "app/model/line_file_forms.h"
@@ -227,13 +227,13 @@ void TForm1::FormCreate() {
     settings_ = std::make_unique<TIniFile>(paths_.settingsFile());
     banner_->navigate(bannerAddress());
 
-    listbox1->setItems(loadListForm(readWholeFile(wd, catalogueFilePath())));
+    listbox1->setItems(loadListFile(wd, kCatalogueFilePath));
     loaded_[CatalogueFile] = true;
-    memo3->Lines().LoadFromFile(wd, viewFilePath());
+    memo3->Lines().LoadFromFile(wd, kViewFilePath);
     loaded_[ViewFile] = true;
-    Memo1->setGbkText(loadBoxForm(readWholeFile(wd, noteFilePath(1))));
+    Memo1->setGbkText(loadBoxFile(wd, kFirstNoteFilePath));
     loaded_[NoteFile1] = true;
-    Memo2->setGbkText(loadBoxForm(readWholeFile(wd, noteFilePath(2))));
+    Memo2->setGbkText(loadBoxFile(wd, kSecondNoteFilePath));
     loaded_[NoteFile2] = true;
 
     std::string face = settings_->ReadString(kFont, "font1", "");
@@ -259,7 +259,7 @@ void TForm1::FormCreate() {
 
 std::string TForm1::currentContent(int file) const {
     switch (file) {
-    case CatalogueFile: return saveListForm(listbox1->items());
+    case CatalogueFile: return formatListForm(listbox1->items());
     case ViewFile: return memo3->Lines().GetTextStr();
     case NoteFile1: return Memo1->gbkText();
     case NoteFile2: return Memo2->gbkText();
@@ -275,9 +275,9 @@ void TForm1::rememberLoadedState() {
 
 bool TForm1::mayWriteUnloaded(int file) const {
     if (loaded_[file]) return true;
-    std::string programPath = file == CatalogueFile ? catalogueFilePath()
-                              : file == ViewFile    ? viewFilePath()
-                                                    : noteFilePath(file == NoteFile1 ? 1 : 2);
+    static const char* const kProgramPaths[] = {kCatalogueFilePath, kViewFilePath, kFirstNoteFilePath,
+                                                kSecondNoteFilePath};
+    std::string programPath = kProgramPaths[file];
     std::error_code ec;
     bool exists = std::filesystem::exists(resolveProgramPath(paths_.workingDirectory, programPath), ec);
     return !exists || currentContent(file) != startContent_[file];
@@ -288,10 +288,10 @@ void TForm1::FormClose() {
     if (!settings_) settings_ = std::make_unique<TIniFile>(paths_.settingsFile());
 
     if (mayWriteUnloaded(CatalogueFile))
-        writeFileAtomically(wd, catalogueFilePath(), saveListForm(listbox1->items()));
-    if (mayWriteUnloaded(ViewFile)) memo3->Lines().SaveToFile(wd, viewFilePath());
-    if (mayWriteUnloaded(NoteFile1)) writeFileAtomically(wd, noteFilePath(1), saveBoxForm(Memo1->gbkText()));
-    if (mayWriteUnloaded(NoteFile2)) writeFileAtomically(wd, noteFilePath(2), saveBoxForm(Memo2->gbkText()));
+        saveListFile(wd, kCatalogueFilePath, listbox1->items());
+    if (mayWriteUnloaded(ViewFile)) memo3->Lines().SaveToFile(wd, kViewFilePath);
+    if (mayWriteUnloaded(NoteFile1)) saveBoxFile(wd, kFirstNoteFilePath, Memo1->gbkText());
+    if (mayWriteUnloaded(NoteFile2)) saveBoxFile(wd, kSecondNoteFilePath, Memo2->gbkText());
 
     settings_->WriteString(kFont, "font1", memo3->fontName());
     settings_->WriteInteger(kFont, "size1", memo3->fontSize());
@@ -339,14 +339,13 @@ void TForm1::FlatSpeedButton59Click() {
 }
 
 void TForm1::FlatButton1Click() {
-    std::string name = qStringToGbk(Edit4->text());
-    int row = findAuthor(name);
-    if (row >= 0) {
-        selectCatalogueIndexFromCode(row);
-        loadEntryIntoView(row);
+    AuthorLookupResult result = lookUpAuthor(qStringToGbk(Edit4->text()));
+    if (result.outcome == AuthorLookupOutcome::Found) {
+        selectCatalogueIndexFromCode(result.catalogueIndex);
+        loadEntryIntoView(result.catalogueIndex);
         return;
     }
-    dialogs().showMessage(this, name.empty() ? u8("请输入查找作者的姓名") : u8("您所输入的作者没有在Veyrin中收录！"));
+    dialogs().showMessage(this, gbkToQString(authorLookupMessage(result.outcome)));
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

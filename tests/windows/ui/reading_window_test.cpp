@@ -1,0 +1,154 @@
+// The reading window copies the main window's text, face, colour, size, background, ruled lines
+// and notes, nothing else, and gives nothing back; its editing actions follow the focused control.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QtTest>
+
+#include "app/ui/main_window.h"
+#include "controls/ui/plain_memo.h"
+#include "controls/ui/sui_check_box.h"
+#include "controls/ui/sui_panel.h"
+#include "controls/ui/sui_radio_button.h"
+#include "support/test_workspace.h"
+#include "support/veyrin_test_main.h"
+#include "textview/ui/syn_editor.h"
+#include "windows/ui/reading_window.h"
+
+using namespace veyrin;
+using namespace veyrin::testing;
+
+namespace {
+
+struct Fixture {
+    TestWorkspace workspace;
+    FakeDialogs dialogs;
+    RecordingBanner banner;
+    std::unique_ptr<TForm1> main;
+    Fixture() {
+        workspace.writeStandardFiles();
+        main = std::make_unique<TForm1>(workspace.paths());
+    }
+};
+
+void focusAndWait(TForm3& window, QWidget* target) {
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    target->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    window.updateActions();
+}
+
+}  // namespace
+
+class ReadingWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void copiesFaceSizeColoursAndRuledLinesButNotStyleOrSpacing() {
+        Fixture f;
+        TSynEditor& view = *f.main->memo3;
+        view.setFontStyle(true, false, false, false);
+        view.setFontSize(14);
+        view.setFontColor(0x0000FF);
+        view.setColor(0x00FFFF);
+        f.main->n33->setChecked(true);
+        f.main->n44->setChecked(false);
+        f.main->n22->setChecked(false);
+        f.main->Memo1->setPlainText(QStringLiteral("first note"));
+        f.main->Memo2->setPlainText(QStringLiteral("second note"));
+
+        TForm3 reading(*f.main);
+        QCOMPARE(reading.memo3->Lines().GetTextStr(), view.Lines().GetTextStr());
+        QCOMPARE(reading.memo3->fontName(), view.fontName());
+        QCOMPARE(reading.memo3->fontSize(), 14);
+        QCOMPARE(reading.memo3->fontColor(), 0x0000FF);
+        QCOMPARE(reading.memo3->color(), 0x00FFFF);
+        QVERIFY(!reading.memo3->fontStyle().bold);
+        QVERIFY(reading.memo3->lineSpacingRule() == TLineSpacingRule::lsDouble);
+        QVERIFY(!reading.memo3->LineDivider().visible());
+        QCOMPARE(reading.Memo1->toPlainText(), QStringLiteral("first note"));
+        QCOMPARE(reading.Memo2->toPlainText(), QStringLiteral("second note"));
+        QVERIFY(!reading.Memo1->isHidden() && !reading.Memo2->isHidden());
+        QCOMPARE(reading.caption(), QString::fromUtf8("Veyrin阅读"));
+    }
+
+    void nothingComesBack() {
+        Fixture f;
+        std::string before = f.main->memo3->Lines().GetTextStr();
+        {
+            TForm3 reading(*f.main);
+            reading.memo3->Lines().Add("typed in the reading window");
+            reading.Memo1->setPlainText(QStringLiteral("changed"));
+        }
+        QCOMPARE(f.main->memo3->Lines().GetTextStr(), before);
+        QVERIFY(f.main->Memo1->toPlainText().isEmpty());
+        TForm3 again(*f.main);
+        QCOMPARE(again.memo3->Lines().GetTextStr(), before);
+    }
+
+    void actionsFollowTheFocusedPlainBox() {
+        Fixture f;
+        TForm3 reading(*f.main);
+        reading.Memo2->setPlainText(QStringLiteral("abc def"));
+        focusAndWait(reading, reading.Memo2);
+        QVERIFY(!reading.EditCut1->isEnabled());
+        QVERIFY(reading.EditSelectAll1->isEnabled());
+        reading.Memo2->selectAll();
+        reading.updateActions();
+        QVERIFY(reading.EditCut1->isEnabled());
+        QVERIFY(reading.EditDelete1->isEnabled());
+        QTest::keyClick(reading.Memo2, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(reading.Memo2->toPlainText().isEmpty());
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("abc def"));
+
+        QApplication::clipboard()->clear();
+        focusAndWait(reading, reading.Memo1);
+        QVERIFY(!reading.EditPaste1->isEnabled());
+        QVERIFY(!reading.EditSelectAll1->isEnabled());
+    }
+
+    void actionsFollowTheFocusedTextView() {
+        Fixture f;
+        TForm3 reading(*f.main);
+        focusAndWait(reading, reading.memo3);
+        QVERIFY(!reading.memo3->hasSelection());
+        QVERIFY(!reading.EditCut1->isEnabled());
+        QVERIFY(reading.EditDelete1->isEnabled());
+        QVERIFY(reading.EditSelectAll1->isEnabled());
+        reading.memo3->selectAll();
+        reading.updateActions();
+        QVERIFY(reading.EditCut1->isEnabled());
+        reading.EditCut1->trigger();
+        QVERIFY(reading.memo3->Lines().GetTextStr().empty());
+    }
+
+    void noTextControlFocusedDisablesEverything() {
+        Fixture f;
+        TForm3 reading(*f.main);
+        reading.updateActions();
+        for (QAction* action : {reading.EditCut1, reading.EditCopy1, reading.EditPaste1, reading.EditSelectAll1,
+                                reading.EditUndo1, reading.EditDelete1})
+            QVERIFY(!action->isEnabled());
+    }
+
+    void panelFoldsAndTheViewGrows() {
+        Fixture f;
+        TForm3 reading(*f.main);
+        reading.resize(900, 700);
+        reading.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&reading));
+        int viewHeight = reading.memo3->height();
+        int panelHeight = reading.suiPanel1->height();
+        reading.suiPanel1->push();
+        QTRY_VERIFY(reading.suiPanel1->height() < panelHeight);
+        QTRY_COMPARE(reading.memo3->height(), viewHeight + panelHeight - reading.suiPanel1->height());
+        reading.suiPanel1->pop();
+        QTRY_COMPARE(reading.suiPanel1->height(), panelHeight);
+        QTRY_COMPARE(reading.memo3->height(), viewHeight);
+    }
+};
+
+VEYRIN_TEST_MAIN(ReadingWindowTest)
+#include "reading_window_test.moc"
