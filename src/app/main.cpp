@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     // The embedded browser's sandbox cannot start for the superuser; switch it off only then.
     if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Windows keep their design pixel sizes whatever the screen's density.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
 
     veyrin::VeyrinApplication app(argc, argv);
     app.setWindowIcon(veyrin::windowIcon());
