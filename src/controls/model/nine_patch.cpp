@@ -14,6 +14,10 @@ namespace {
 
 using Part = NinePatchPiece::Part;
 
+PixelRect clippedTo(PixelRect r, int width, int height) {
+    return {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, width), std::min(r.bottom, height)};
+}
+
 void addPiece(std::vector<NinePatchPiece>& pieces, Part part, PixelRect source, PixelRect target, bool stretched) {
     if (source.isEmpty() || target.isEmpty()) return;
     pieces.push_back({part, source, target, stretched});
@@ -56,7 +60,9 @@ std::vector<NinePatchPiece> ninePatchPieces(int W, int H, int DW, int DH) {
     addPiece(pieces, Part::Centre, {w2, h2, W - w2 + 1, H - h2},
              {c1.width, c1.height, DW - c4.width, DH - c5.height - 1}, true);
 
-    const PixelRect bottomTarget{c1.width - 1, DH - c2.height - 1, DW - c5.width, DH};
+    // One column left of corner 1 and one row above corner 2; on a target too small for corners
+    // that would reach outside it.
+    const PixelRect bottomTarget = clippedTo({c1.width - 1, DH - c2.height - 1, DW - c5.width, DH}, DW, DH);
     addPiece(pieces, Part::BottomEdge, {w2, std::max(H - h2, H - bottomTarget.height()), W - w2 + 1, H}, bottomTarget,
              true);
     return pieces;
