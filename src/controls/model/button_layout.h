@@ -4,9 +4,9 @@
 
 #include "controls/model/check_box_geometry.h"
 
-namespace veyrin {
+#include "controls/model/glyph_layout.h"
 
-enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+namespace veyrin {
 
 // Skin frame (1-based, of 3): disabled and normal 1, hot 2, pressed 3.
 int buttonSkinFrame(bool enabled, bool pressed, bool hot);

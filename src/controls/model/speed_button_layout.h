@@ -2,9 +2,9 @@
 // Where a flat speed button puts its glyph and its caption inside the client area. Computed at
 // the start of every paint, so a change of font, caption, glyph or size needs no extra bookkeeping.
 
-namespace veyrin {
+#include "controls/model/glyph_layout.h"
 
-enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+namespace veyrin {
 
 struct LayoutSize {
     int width = 0;
