@@ -83,6 +83,13 @@ void TForm1::buildControls() {
 
     listbox1 = new TsuiComboBox(c);
     listbox1->setGeometry(32, 161, 217, 20);
+    listbox1->setUIStyle(TsuiUIStyle::MacOS);
+    listbox1->setColor(clWhite);
+    listbox1->setBorderColor(0x7F7F7F);
+    listbox1->setArrowColor(clBlack);
+    listbox1->setButtonColor(0xE7E7E7);
+    listbox1->setItemHeight(12);
+    listbox1->setDropDownCount(20);
 
     SpinEdit1 = new TFlatSpinEditInteger(c);
     SpinEdit1->setGeometry(256, 161, 49, 21);
@@ -90,13 +97,17 @@ void TForm1::buildControls() {
     SpinEdit1->setMinValue(9);
     SpinEdit1->setMaxValue(24);
     SpinEdit1->setValue(11);
+    SpinEdit1->setColorFlat(clWhite);
+    SpinEdit1->setColorFocused(0xECF5FF);
 
     n22 = new TsuiCheckBox(c);
     n22->setGeometry(308, 161, 107, 21);
     n22->setCaption(u8("显示临时文本框"));
+    n22->setUIStyle(TsuiUIStyle::MacOS);
     n44 = new TsuiCheckBox(c);
     n44->setGeometry(420, 161, 71, 21);
     n44->setCaption(u8("显示水线"));
+    n44->setUIStyle(TsuiUIStyle::MacOS);
 
     memo3 = new TSynEditor(c);
     applyReaderDesignValues(*memo3);
@@ -115,12 +126,18 @@ void TForm1::buildControls() {
     n33 = new TsuiRadioButton(c);
     n33->setGeometry(28, 602, 72, 21);
     n33->setCaption(u8("单倍行距"));
+    n33->setUIStyle(TsuiUIStyle::MacOS);
+    n33->setColor(kWindowColor);
     n38 = new TsuiRadioButton(c);
     n38->setGeometry(105, 602, 78, 21);
     n38->setCaption(u8("1.5倍行距"));
+    n38->setUIStyle(TsuiUIStyle::MacOS);
+    n38->setColor(kWindowColor);
     n39 = new TsuiRadioButton(c);
     n39->setGeometry(188, 602, 72, 21);
     n39->setCaption(u8("双倍行距"));
+    n39->setUIStyle(TsuiUIStyle::MacOS);
+    n39->setColor(kWindowColor);
 
     Edit4 = new QLineEdit(c);
     Edit4->setGeometry(292, 603, 121, 18);
@@ -184,9 +201,9 @@ void TForm1::buildPictureButtons() {
     for (const Spec& spec : specs) {
         auto* button = new TFlatSpeedButton(client());
         button->setGeometry(spec.x, spec.y, 49, 54);
-        button->setCaption(u8(spec.caption));
+        button->setCaption(gbk::fromUtf8(spec.caption));
         button->setColor(clWhite);
-        button->setLayout(TButtonLayout::blGlyphTop);
+        button->setGlyphLayout(TButtonLayout::blGlyphTop);
         button->setGlyph(mainPicture(spec.picture));
         *spec.button = button;
     }

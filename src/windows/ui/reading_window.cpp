@@ -75,8 +75,11 @@ void TForm3::buildControls() {
     suiPanel1 = new TsuiPanel(c);
     suiPanel1->setUIStyle(TsuiUIStyle::MacOS);
     suiPanel1->setBorderColor(0x7F7F7F);
-    suiPanel1->setFixedHeight(kPanelHeight);
+    suiPanel1->setAlign(TAlign::alTop);
+    suiPanel1->setColor(clWhite);
+    suiPanel1->setCaptionFontColor(clBlack);
     suiPanel1->setShowButton(true);
+    suiPanel1->setPanelHeight(kPanelHeight);
     layout->addWidget(suiPanel1);
 
     Memo1 = new PlainMemo(suiPanel1);
@@ -102,7 +105,9 @@ void TForm3::buildControls() {
 }
 
 void TForm3::layoutPanelContent() {
-    QRect content = suiPanel1->contentRect();
+    // The notes fill the panel's content area: 25 pixels below its top (under the title strip),
+    // 4 in from each side and 4 above its bottom.
+    QRect content(4, 25, std::max(0, suiPanel1->width() - 8), std::max(0, suiPanel1->height() - 29));
     Memo1->setGeometry(content.left(), content.top(), kMemo1Width, content.height());
     Memo2->setGeometry(content.left() + kMemo1Width, content.top(), std::max(0, content.width() - kMemo1Width),
                        content.height());

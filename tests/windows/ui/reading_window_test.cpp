@@ -141,10 +141,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&reading));
         int viewHeight = reading.memo3->height();
         int panelHeight = reading.suiPanel1->height();
-        reading.suiPanel1->push();
+        reading.suiPanel1->collapse();
         QTRY_VERIFY(reading.suiPanel1->height() < panelHeight);
         QTRY_COMPARE(reading.memo3->height(), viewHeight + panelHeight - reading.suiPanel1->height());
-        reading.suiPanel1->pop();
+        reading.suiPanel1->expand();
         QTRY_COMPARE(reading.suiPanel1->height(), panelHeight);
         QTRY_COMPARE(reading.memo3->height(), viewHeight);
     }

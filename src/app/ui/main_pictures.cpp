@@ -1,0 +1,29 @@
+#include "app/ui/main_pictures.h"
+
+#include <QString>
+
+namespace veyrin {
+namespace {
+
+QString picturePath(const char* name) { return QStringLiteral(":/pictures/") + QString::fromLatin1(name); }
+
+}  // namespace
+
+QImage mainPicture(MainPicture picture) {
+    static const char* const kNames[] = {"back.bmp", "forward.bmp", "cut.bmp", "copy.bmp", "paste.bmp",
+                                         "font.bmp", "font_color.bmp", "background.bmp", "about.bmp"};
+    return QImage(picturePath(kNames[static_cast<int>(picture)]));
+}
+
+QIcon toolBarPicture(int index) {
+    return QIcon(picturePath("toolbar_") + QString::number(index) + QStringLiteral(".png"));
+}
+
+QIcon windowIcon() {
+    QIcon icon;
+    icon.addFile(picturePath("icon_16.png"), QSize(16, 16));
+    icon.addFile(picturePath("icon_32.png"), QSize(32, 32));
+    return icon;
+}
+
+}  // namespace veyrin
