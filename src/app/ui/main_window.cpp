@@ -150,6 +150,7 @@ void TForm1::buildControls() {
     FlatButton1->setGeometry(418, 601, 73, 23);
     FlatButton1->setCaption(u8("查找作者"));
     FlatButton1->setUIStyle(TsuiUIStyle::WinXP);
+    FlatButton1->setTransparent(false);
 
     Label1 = new QLabel(c);
     Label1->setGeometry(64, 629, 396, 12);

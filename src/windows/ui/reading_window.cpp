@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QToolBar>
 #include <QToolButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "app/ui/main_pictures.h"
@@ -82,9 +83,14 @@ void TForm3::buildControls() {
     suiPanel1->setPanelHeight(kPanelHeight);
     layout->addWidget(suiPanel1);
 
+    // The notes fill the panel's content area, which the panel keeps as its contents margins.
+    auto* notes = new QHBoxLayout(suiPanel1);
+    notes->setSpacing(0);
     Memo1 = new PlainMemo(suiPanel1);
+    Memo1->setFixedWidth(kMemo1Width);
     Memo2 = new PlainMemo(suiPanel1);
-    suiPanel1->installEventFilter(this);
+    notes->addWidget(Memo1);
+    notes->addWidget(Memo2, 1);
 
     ToolBar2 = new LinedToolBar(c);
     ToolBar2->setFixedHeight(kToolBarHeight);
@@ -101,21 +107,6 @@ void TForm3::buildControls() {
     memo3 = new TSynEditor(c);
     applyReaderDesignValues(*memo3);
     layout->addWidget(memo3, 1);
-    layoutPanelContent();
-}
-
-void TForm3::layoutPanelContent() {
-    // The notes fill the panel's content area: 25 pixels below its top (under the title strip),
-    // 4 in from each side and 4 above its bottom.
-    QRect content(4, 25, std::max(0, suiPanel1->width() - 8), std::max(0, suiPanel1->height() - 29));
-    Memo1->setGeometry(content.left(), content.top(), kMemo1Width, content.height());
-    Memo2->setGeometry(content.left() + kMemo1Width, content.top(), std::max(0, content.width() - kMemo1Width),
-                       content.height());
-}
-
-bool TForm3::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == suiPanel1 && event->type() == QEvent::Resize) layoutPanelContent();
-    return FrameHost::eventFilter(watched, event);
 }
 
 void TForm3::buildActions() {

@@ -46,9 +46,7 @@ public:
 private:
     void buildControls();
     void buildActions();
-    void layoutPanelContent();
     QWidget* actionTarget() const;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace veyrin
