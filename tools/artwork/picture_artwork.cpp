@@ -239,22 +239,30 @@ void scissors(QPainter& p) {
     // Blades: two slim tapering shapes crossing at the pivot.
     auto blade = [&](qreal angleDeg) {
         QPainterPath b;
-        b.moveTo(-1.6, 4.5);
-        b.cubicTo(-2.2, -4, -1.2, -10, 0.2, -14.5);
-        b.cubicTo(1.4, -10, 1.8, -4, 1.6, 4.5);
+        b.moveTo(-2.0, 4.5);
+        b.cubicTo(-2.6, -4, -1.4, -10, 0.2, -14.5);
+        b.cubicTo(1.6, -10, 2.2, -4, 2.0, 4.5);
         b.closeSubpath();
         QTransform t;
         t.translate(pivot.x(), pivot.y());
         t.rotate(angleDeg);
         return t.map(b);
     };
-    QPainterPath left = blade(-17), right = blade(17);
+    QPainterPath left = blade(-19), right = blade(19);
     QColor steelEdge(0x5A, 0x62, 0x6E);
     for (const QPainterPath& b : {left, right}) {
         shadowOf(p, b, 0.7, 0.8, 55);
         p.setPen(hairline(steelEdge, 0.8));
         p.setBrush(litFromTopLeft(b.boundingRect(), QColor(0xF4, 0xF6, 0xF8), QColor(0x9A, 0xA3, 0xAE)));
         p.drawPath(b);
+    }
+    // The ground edge of each blade catches the light.
+    p.setPen(QPen(QColor(255, 255, 255, 200), 0.7));
+    for (qreal angle : {-19.0, 19.0}) {
+        QTransform t;
+        t.translate(pivot.x(), pivot.y());
+        t.rotate(angle);
+        p.drawLine(t.map(QPointF(-0.6, 1)), t.map(QPointF(-0.2, -11.5)));
     }
     // Handles: green rings on arms from the pivot.
     auto handle = [&](qreal cx, qreal cy) {
