@@ -12,6 +12,13 @@ int limitSpinValue(int value, SpinLimits limits) {
     return value;
 }
 
+int steppedSpinValue(int value, int step, SpinLimits limits) {
+    long long sum = static_cast<long long>(value) + step;
+    if (sum > INT32_MAX) sum = INT32_MAX;
+    if (sum < INT32_MIN) sum = INT32_MIN;
+    return limitSpinValue(static_cast<int>(sum), limits);
+}
+
 int spinValueFromText(std::string_view text, SpinLimits limits) {
     std::size_t start = text.find_first_not_of(" \t");
     if (start == std::string_view::npos) return limits.minValue;

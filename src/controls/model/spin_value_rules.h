@@ -14,6 +14,9 @@ struct SpinLimits {
 
 int limitSpinValue(int value, SpinLimits limits);
 
+// value + step, limited; a sum beyond the integer range stops at its end instead of wrapping.
+int steppedSpinValue(int value, int step, SpinLimits limits);
+
 // The text as a decimal integer (optional leading blanks and sign); a text that is not a valid
 // integer, an empty one included, or one that does not fit reads as the lower limit.
 int spinValueFromText(std::string_view text, SpinLimits limits);

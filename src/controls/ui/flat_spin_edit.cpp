@@ -139,7 +139,7 @@ void TFlatSpinEditInteger::stepUp() {
         controlBeep();
         return;
     }
-    setValue(value() + increment_);
+    setValue(steppedSpinValue(value(), increment_, limits_));
 }
 
 void TFlatSpinEditInteger::stepDown() {
@@ -147,7 +147,7 @@ void TFlatSpinEditInteger::stepDown() {
         controlBeep();
         return;
     }
-    setValue(value() - increment_);
+    setValue(steppedSpinValue(value(), -increment_, limits_));
 }
 
 bool TFlatSpinEditInteger::acceptsText(const QString& typed, bool editorOn) const {

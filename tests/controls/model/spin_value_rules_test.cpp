@@ -15,6 +15,13 @@ TEST(SpinValueRules, LimitsClampUnlessEqual) {
     EXPECT_EQ(limitSpinValue(-99, SpinLimits{4, 4}), -99);
 }
 
+TEST(SpinValueRules, StepsStopAtTheIntegerRange) {
+    EXPECT_EQ(steppedSpinValue(23, 1, kFontSizes), 24);
+    EXPECT_EQ(steppedSpinValue(24, 1, kFontSizes), 24);
+    EXPECT_EQ(steppedSpinValue(INT32_MAX, 1, SpinLimits{}), INT32_MAX);
+    EXPECT_EQ(steppedSpinValue(INT32_MIN, -5, SpinLimits{}), INT32_MIN);
+}
+
 TEST(SpinValueRules, TextReadsAsNumberOrLowerLimit) {
     EXPECT_EQ(spinValueFromText("30", kFontSizes), 30);
     EXPECT_EQ(spinValueFromText("  -7", kFontSizes), -7);

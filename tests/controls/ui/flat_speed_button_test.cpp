@@ -183,6 +183,34 @@ private slots:
         QVERIFY(!row.second->isDown());
     }
 
+    void acceleratorClicks() {
+        ButtonRow row;
+        QVERIFY(row.show());
+        row.first->setCaption("&B");
+        QSignalSpy clicks(row.first, &TFlatSpeedButton::clicked);
+        QTest::keyClick(&row.window, Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(clicks.count(), 1);
+        row.first->setEnabled(false);
+        QTest::keyClick(&row.window, Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void advColorsDeriveFromTheParentColour() {
+        QWidget parent;
+        QPalette palette = parent.palette();
+        palette.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+        parent.setPalette(palette);
+        TFlatSpeedButton button(&parent);
+        button.setColor(veyrin::clWhite);
+        QVERIFY(!button.parentColor());
+        button.setAdvColorBorder(50);
+        button.setUseAdvColors(true);
+        QVERIFY(button.parentColor());
+        QCOMPARE(button.color(), 0x808080);
+        QCOMPARE(button.colorBorder(), 0x404040);
+        QVERIFY(button.colorFocused() > 0x808080);
+    }
+
     void downNeedsAGroup() {
         TFlatSpeedButton button;
         button.setDown(true);

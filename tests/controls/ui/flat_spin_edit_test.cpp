@@ -227,17 +227,43 @@ private slots:
         QCOMPARE(w.texts, (QStringList{"12", "11", "10"}));
     }
 
+    // Held from 20: repeats at 400, 500 and 600 ms, and the release steps once more. The user lets
+    // go right after the third repeat, so a busy machine slows the test but cannot fail it; the
+    // timing is checked from below only.
     void holdingTheDownArrowRepeats() {
         SpinWindow w;
         QVERIFY(w.show());
         w.spin->setValue(20);
         w.texts.clear();
         auto* down = w.spin->arrowPair()->downButton();
+        QElapsedTimer held;
+        qint64 thirdRepeatAt = -1;
+        QObject::connect(w.spin, &TFlatSpinEditInteger::changed, w.spin, [&] {
+            if (w.spin->value() != 17) return;
+            thirdRepeatAt = held.elapsed();
+            QTest::mouseRelease(down, Qt::LeftButton, {}, QPoint(5, 5));
+        });
+        held.start();
         QTest::mousePress(down, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::qWait(650);  // repeats at 400, 500 and 600 ms
-        QTest::mouseRelease(down, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::qWait(350);
+        QCOMPARE(w.spin->value(), 20);
+        QTRY_VERIFY_WITH_TIMEOUT(!down->isRepeating(), 5000);
+        QVERIFY2(thirdRepeatAt >= 600, qPrintable(QString::number(thirdRepeatAt)));
         QCOMPARE(w.spin->value(), 16);
         QCOMPARE(w.texts, (QStringList{"19", "18", "17", "16"}));
+    }
+
+    void holdingStopsQuietlyAtTheLimit() {
+        SpinWindow w;
+        QVERIFY(w.show());
+        w.spin->setValue(11);
+        w.texts.clear();
+        auto* down = w.spin->arrowPair()->downButton();
+        QTest::mousePress(down, Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_COMPARE_WITH_TIMEOUT(w.spin->value(), 9, 5000);
+        QTest::qWait(250);
+        QTest::mouseRelease(down, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(w.texts, (QStringList{"10", "9"}));
     }
 
     void aShortPressStepsOnceOnRelease() {
