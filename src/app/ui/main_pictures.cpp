@@ -11,18 +11,18 @@ QString picturePath(const char* name) { return QStringLiteral(":/pictures/") + Q
 
 QImage mainPicture(MainPicture picture) {
     static const char* const kNames[] = {"back.bmp", "forward.bmp", "cut.bmp", "copy.bmp", "paste.bmp",
-                                         "font.bmp", "font_color.bmp", "background.bmp", "about.bmp"};
+                                         "font.bmp", "text_color.bmp", "back_color.bmp", "about.bmp"};
     return QImage(picturePath(kNames[static_cast<int>(picture)]));
 }
 
 QIcon toolBarPicture(int index) {
-    return QIcon(picturePath("toolbar_") + QString::number(index) + QStringLiteral(".png"));
+    return QIcon(picturePath("imagelist4/") + QString::number(index) + QStringLiteral(".png"));
 }
 
 QIcon windowIcon() {
     QIcon icon;
-    icon.addFile(picturePath("icon_16.png"), QSize(16, 16));
-    icon.addFile(picturePath("icon_32.png"), QSize(32, 32));
+    icon.addFile(picturePath("veyrin_16.png"), QSize(16, 16));
+    icon.addFile(picturePath("veyrin_32.png"), QSize(32, 32));
     return icon;
 }
 
