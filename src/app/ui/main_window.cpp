@@ -25,6 +25,7 @@
 #include "platform/ui/font_faces.h"
 #include "platform/ui/gbk_qt.h"
 #include "platform/ui/qt_color.h"
+#include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
 #include "windows/ui/about_window.h"
 #include "app/ui/main_pictures.h"
@@ -325,7 +326,7 @@ void TForm1::FormClose() {
     settings_->WriteInteger(kTempLower, "topline", memo3->topLine());
     settings_->WriteBool(kTemp, "Visible1", !Memo1->isHidden());
     settings_->WriteBool(kTemp, "Visible2", !Memo2->isHidden());
-    settings_->WriteBool(kTemp, "Visible3", memo3->LineDivider().visible());
+    settings_->WriteBool(kTemp, "Visible3", memo3->LineDivider().Visible());
     settings_->WriteInteger(kTemp, "Height1", memo3->height());
 }
 
@@ -411,7 +412,7 @@ void TForm1::FlatSpeedButton12Click() {
     if (!chosen) return;
     fontDialogFont_ = *chosen;
     memo3->setFontName(qStringToGbk(chosen->face));
-    memo3->setFontStyle(chosen->bold, chosen->italic, chosen->underline, chosen->strikeOut);
+    memo3->setFontStyle(TSynFontStyle{chosen->bold, chosen->italic, chosen->underline, chosen->strikeOut});
     memo3->setFontSize(chosen->points);
     memo3->setFontColor(chosen->color);
     SpinEdit1->setValue(memo3->fontSize());

@@ -16,6 +16,7 @@
 #include "controls/ui/sui_panel.h"
 #include "platform/ui/font_faces.h"
 #include "platform/ui/qt_color.h"
+#include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
 
 namespace veyrin {
@@ -219,7 +220,7 @@ void TForm3::FormCreate(TForm1& main) {
     memo3->setFontColor(main.memo3->fontColor());
     memo3->setFontSize(main.memo3->fontSize());
     memo3->setColor(main.memo3->color());
-    memo3->LineDivider().setVisible(main.memo3->LineDivider().visible());
+    memo3->LineDivider().setVisible(main.memo3->LineDivider().Visible());
     Memo1->setGbkText(main.Memo1->gbkText());
     Memo2->setGbkText(main.Memo2->gbkText());
 }

@@ -235,9 +235,9 @@ private slots:
     void ruledLinesFollowTheCheckBox() {
         Fixture f;
         f.form->n44->setChecked(true);
-        QVERIFY(f.form->memo3->LineDivider().visible());
+        QVERIFY(f.form->memo3->LineDivider().Visible());
         f.form->n44->setChecked(false);
-        QVERIFY(!f.form->memo3->LineDivider().visible());
+        QVERIFY(!f.form->memo3->LineDivider().Visible());
     }
 
     void bannerRefreshesOnEveryTick() {

@@ -49,7 +49,7 @@ private slots:
         QVERIFY(!form->n39->checked());
         QVERIFY(form->memo3->lineSpacingRule() == TLineSpacingRule::lsOneAndHalf);
         QVERIFY(!form->n44->checked());
-        QVERIFY(!form->memo3->LineDivider().visible());
+        QVERIFY(!form->memo3->LineDivider().Visible());
         QVERIFY(form->n22->checked());
         QVERIFY(form->Memo1->isHidden());
         QVERIFY(form->Memo2->isHidden());
@@ -100,7 +100,7 @@ private slots:
         QVERIFY(form->n39->checked());
         QVERIFY(form->memo3->lineSpacingRule() == TLineSpacingRule::lsDouble);
         QVERIFY(form->n44->checked());
-        QVERIFY(form->memo3->LineDivider().visible());
+        QVERIFY(form->memo3->LineDivider().Visible());
         QVERIFY(!form->Memo1->isHidden());
         QCOMPARE(form->memo3->height(), 265);
         QCOMPARE(form->listbox1->itemIndex(), 37);
@@ -175,7 +175,7 @@ private slots:
         QVERIFY(!form->Memo2->isHidden());
         QCOMPARE(form->memo3->fontSize(), 9);
         QVERIFY(form->memo3->lineSpacingRule() == TLineSpacingRule::lsDouble);
-        QVERIFY(form->memo3->LineDivider().visible());
+        QVERIFY(form->memo3->LineDivider().Visible());
         QCOMPARE(form->memo3->height(), 265);
         QCOMPARE(form->listbox1->itemIndex(), -1);
         QVERIFY(!form->n33->checked() && !form->n38->checked() && !form->n39->checked());

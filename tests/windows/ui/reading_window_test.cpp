@@ -49,7 +49,7 @@ private slots:
     void copiesFaceSizeColoursAndRuledLinesButNotStyleOrSpacing() {
         Fixture f;
         TSynEditor& view = *f.main->memo3;
-        view.setFontStyle(true, false, false, false);
+        view.setFontStyle(TSynFontStyle{true, false, false, false});
         view.setFontSize(14);
         view.setFontColor(0x0000FF);
         view.setColor(0x00FFFF);
@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(reading.memo3->color(), 0x00FFFF);
         QVERIFY(!reading.memo3->fontStyle().bold);
         QVERIFY(reading.memo3->lineSpacingRule() == TLineSpacingRule::lsDouble);
-        QVERIFY(!reading.memo3->LineDivider().visible());
+        QVERIFY(!reading.memo3->LineDivider().Visible());
         QCOMPARE(reading.Memo1->toPlainText(), QStringLiteral("first note"));
         QCOMPARE(reading.Memo2->toPlainText(), QStringLiteral("second note"));
         QVERIFY(!reading.Memo1->isHidden() && !reading.Memo2->isHidden());
