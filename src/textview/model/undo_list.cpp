@@ -32,9 +32,10 @@ bool groupsWithNeighbours(TSynChangeReason reason) {
     }
 }
 
-bool undoesTogether(const TSynEditUndoItem& undone, const TSynEditUndoItem& next, bool groupUndo) {
-    if (next.changeNumber == undone.changeNumber) return true;
-    return groupUndo && !next.groupBreakAfter && next.reason == undone.reason && groupsWithNeighbours(next.reason);
+bool inSameUndoStep(const TSynEditUndoItem& earlier, const TSynEditUndoItem& later, bool groupUndo) {
+    if (earlier.changeNumber == later.changeNumber) return true;
+    return groupUndo && !earlier.groupBreakAfter && earlier.reason == later.reason &&
+           groupsWithNeighbours(earlier.reason);
 }
 
 int TSynEditUndoList::nextChangeNumber() {

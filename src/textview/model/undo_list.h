@@ -76,7 +76,8 @@ private:
     int lastChangeNumber_ = 0;
 };
 
-// Whether `next` (the item now on top) undoes in the same step as `undone`.
-bool undoesTogether(const TSynEditUndoItem& undone, const TSynEditUndoItem& next, bool groupUndo);
+// Whether two neighbouring items (`earlier` recorded just before `later`) undo and redo as one step:
+// same change number, or (with eoGroupUndo) the same groupable kind with no break between them.
+bool inSameUndoStep(const TSynEditUndoItem& earlier, const TSynEditUndoItem& later, bool groupUndo);
 
 }  // namespace veyrin

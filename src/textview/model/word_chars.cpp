@@ -1,6 +1,6 @@
 #include "textview/model/word_chars.h"
 
-#include "platform/model/gbk_text.h"
+#include "textview/model/char_boundaries.h"
 
 #include <vector>
 
@@ -46,12 +46,6 @@ std::vector<CharSpan> splitIntoChars(std::string_view line) {
 }
 
 }  // namespace
-
-int charLengthAt(std::string_view line, int index) {
-    const auto size = static_cast<int>(line.size());
-    if (index < 0 || index >= size) return 1;
-    return gbk::isLeadByte(static_cast<unsigned char>(line[index])) && index + 1 < size ? 2 : 1;
-}
 
 TSynCharClass classifyCharAt(std::string_view line, int index) {
     const auto lead = static_cast<unsigned char>(line[index]);

@@ -27,9 +27,6 @@ enum class TSynCharClass {
     ideograph,        // Chinese characters and user-defined characters
 };
 
-// Length in bytes (1 or 2) of the character that starts at byte `index` of `line`.
-int charLengthAt(std::string_view line, int index);
-
 // Class of the character starting at byte `index` of `line`.
 TSynCharClass classifyCharAt(std::string_view line, int index);
 

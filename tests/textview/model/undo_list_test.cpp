@@ -60,11 +60,11 @@ TEST(UndoList, GroupingFollowsKindAndBreaks) {
     list.addChange(R::crPaste, {6, 1}, {8, 1}, "pp");
     list.addChange(R::crPaste, {8, 1}, {10, 1}, "qq");
 
-    EXPECT_TRUE(undoesTogether(list.item(1), list.item(0), true));
-    EXPECT_FALSE(undoesTogether(list.item(1), list.item(0), false));
-    EXPECT_FALSE(undoesTogether(list.item(2), list.item(1), true));  // break after item 1
-    EXPECT_FALSE(undoesTogether(list.item(3), list.item(2), true));  // different kind
-    EXPECT_FALSE(undoesTogether(list.item(4), list.item(3), true));  // pastes never group
+    EXPECT_TRUE(inSameUndoStep(list.item(0), list.item(1), true));
+    EXPECT_FALSE(inSameUndoStep(list.item(0), list.item(1), false));
+    EXPECT_FALSE(inSameUndoStep(list.item(1), list.item(2), true));  // break after item 1
+    EXPECT_FALSE(inSameUndoStep(list.item(2), list.item(3), true));  // different kind
+    EXPECT_FALSE(inSameUndoStep(list.item(3), list.item(4), true));  // pastes never group
 }
 
 TEST(UndoList, PopAndPushKeepTheItem) {

@@ -1,6 +1,7 @@
 #include "textview/model/word_chars.h"
 
 #include "platform/model/gbk_text.h"
+#include "textview/model/char_boundaries.h"
 
 #include <gtest/gtest.h>
 
