@@ -17,7 +17,7 @@ TSynClipboardBlock decodeClipboardBlock(std::string_view data) {
     if (data.empty()) throw AppError(kClipboardPasteFailed);
     TSynClipboardBlock block;
     const auto modeByte = static_cast<unsigned char>(data[0]);
-    block.mode = modeByte <= 2 ? static_cast<TSynSelectionMode>(modeByte) : TSynSelectionMode::smNormal;
+    block.mode = modeByte <= 2 ? static_cast<TSynSelectionMode>(modeByte) : smNormal;
     block.text = std::string(textBeforeNul(data.substr(1)));
     return block;
 }

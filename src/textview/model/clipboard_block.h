@@ -2,7 +2,8 @@
 // The view's private clipboard form: one byte with the selection mode (0 normal, 1 line,
 // 2 column), the text as GBK bytes, then a byte 0. Plain text goes beside it as the same bytes.
 
-#include "textview/model/edit_pos.h"
+#include "textview/model/buffer_coord.h"
+#include "textview/model/caret_selection.h"
 
 #include <string>
 #include <string_view>
@@ -15,7 +16,7 @@ inline constexpr const char* kClipboardCopyFailed = "Clipboard copy operation fa
 inline constexpr const char* kClipboardPasteFailed = "Clipboard paste operation failed.";
 
 struct TSynClipboardBlock {
-    TSynSelectionMode mode = TSynSelectionMode::smNormal;
+    TSynSelectionMode mode = smNormal;
     std::string text;
 };
 

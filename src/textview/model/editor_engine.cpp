@@ -85,41 +85,41 @@ private:
 
 // --- Positions --------------------------------------------------------------------------------
 
-TSynEditPos TSynEditEngine::normalise(TSynEditPos pos) const {
+TBufferCoord TSynEditEngine::normalise(TBufferCoord pos) const {
     const int count = host_.lineCount();
-    pos.line = std::clamp(pos.line, 1, std::max(1, count));
+    pos.Line = std::clamp(pos.Line, 1, std::max(1, count));
     if (count == 0) return {1, 1};
-    const std::string_view text = line(pos.line);
-    pos.col = std::clamp(pos.col, 1, static_cast<int>(text.size()) + 1);
-    pos.col = charBoundaryAtOrBefore(text, pos.col);
+    const std::string_view text = line(pos.Line);
+    pos.Char = std::clamp(pos.Char, 1, static_cast<int>(text.size()) + 1);
+    pos.Char = charBoundaryAtOrBefore(text, pos.Char);
     return pos;
 }
 
-TSynEditPos TSynEditEngine::endOfText() const {
+TBufferCoord TSynEditEngine::endOfText() const {
     const int count = host_.lineCount();
     if (count == 0) return {1, 1};
     return {lineLength(count) + 1, count};
 }
 
-TSynEditPos TSynEditEngine::selStart() const { return std::min(host_.caret(), host_.anchor()); }
-TSynEditPos TSynEditEngine::selEnd() const { return std::max(host_.caret(), host_.anchor()); }
+TBufferCoord TSynEditEngine::selStart() const { return std::min(host_.caret(), host_.anchor()); }
+TBufferCoord TSynEditEngine::selEnd() const { return std::max(host_.caret(), host_.anchor()); }
 
 std::string TSynEditEngine::selectedText() const {
     return hasSelection() ? textInRange(selStart(), selEnd()) : std::string();
 }
 
-std::string TSynEditEngine::textInRange(TSynEditPos from, TSynEditPos to) const {
+std::string TSynEditEngine::textInRange(TBufferCoord from, TBufferCoord to) const {
     if (host_.lineCount() == 0 || !(from < to)) return {};
     from = normalise(from);
     to = normalise(to);
-    if (from.line == to.line) return std::string(line(from.line).substr(from.col - 1, to.col - from.col));
-    std::string out(line(from.line).substr(from.col - 1));
-    for (int l = from.line + 1; l < to.line; ++l) {
+    if (from.Line == to.Line) return std::string(line(from.Line).substr(from.Char - 1, to.Char - from.Char));
+    std::string out(line(from.Line).substr(from.Char - 1));
+    for (int l = from.Line + 1; l < to.Line; ++l) {
         out += "\r\n";
         out += line(l);
     }
     out += "\r\n";
-    out += line(to.line).substr(0, to.col - 1);
+    out += line(to.Line).substr(0, to.Char - 1);
     return out;
 }
 
@@ -132,47 +132,47 @@ std::string TSynEditEngine::text() const {
     return out;
 }
 
-std::optional<TSynEditPos> TSynEditEngine::marker(int index) const {
+std::optional<TBufferCoord> TSynEditEngine::marker(int index) const {
     if (index < 0 || index >= static_cast<int>(markers_.size())) return std::nullopt;
     return markers_[static_cast<size_t>(index)];
 }
 
 // --- Caret and selection ----------------------------------------------------------------------
 
-void TSynEditEngine::moveCaret(TSynEditPos pos, bool keepAnchor) {
+void TSynEditEngine::moveCaret(TBufferCoord pos, bool keepAnchor) {
     preferredDisplayCol_ = 0;
     undoList_.addGroupBreak();
     placeCaret(pos, keepAnchor);
 }
 
-void TSynEditEngine::setSelection(TSynEditPos anchor, TSynEditPos caret) {
+void TSynEditEngine::setSelection(TBufferCoord anchor, TBufferCoord caret) {
     preferredDisplayCol_ = 0;
     undoList_.addGroupBreak();
     placeSelection(anchor, caret);
 }
 
-void TSynEditEngine::placeCaret(TSynEditPos pos, bool keepAnchor) {
+void TSynEditEngine::placeCaret(TBufferCoord pos, bool keepAnchor) {
     pos = normalise(pos);
     placeSelection(keepAnchor ? host_.anchor() : pos, pos);
 }
 
-void TSynEditEngine::placeSelection(TSynEditPos anchor, TSynEditPos caret) {
+void TSynEditEngine::placeSelection(TBufferCoord anchor, TBufferCoord caret) {
     host_.setCaretAndAnchor(normalise(caret), normalise(anchor));
     ensureCaretVisible();
 }
 
 void TSynEditEngine::selectAll() { setSelection({1, 1}, endOfText()); }
 
-void TSynEditEngine::selectWordAt(TSynEditPos pos) {
+void TSynEditEngine::selectWordAt(TBufferCoord pos) {
     pos = normalise(pos);
     if (host_.lineCount() == 0) return moveCaret(pos);
-    const auto [first, last] = wordRangeAt(line(pos.line), pos.col);
-    setSelection({first, pos.line}, {last, pos.line});
+    const auto [first, last] = wordRangeAt(line(pos.Line), pos.Char);
+    setSelection({first, pos.Line}, {last, pos.Line});
 }
 
 void TSynEditEngine::ensureCaretVisible() {
     if (host_.rowCount() == 0) return;
-    const int row = host_.bufferToDisplay(host_.caret()).row;
+    const int row = host_.bufferToDisplay(host_.caret()).Row;
     const int top = host_.topLine();
     const int rows = std::max(1, host_.linesInWindow());
     if (row < top)
@@ -183,25 +183,25 @@ void TSynEditEngine::ensureCaretVisible() {
 
 // --- Movement ---------------------------------------------------------------------------------
 
-TSynEditPos TSynEditEngine::charLeft(TSynEditPos pos) const {
-    if (pos.col > 1) return {previousCharCol(line(pos.line), pos.col), pos.line};
-    if (pos.line > 1) return {lineLength(pos.line - 1) + 1, pos.line - 1};
+TBufferCoord TSynEditEngine::charLeft(TBufferCoord pos) const {
+    if (pos.Char > 1) return {previousCharCol(line(pos.Line), pos.Char), pos.Line};
+    if (pos.Line > 1) return {lineLength(pos.Line - 1) + 1, pos.Line - 1};
     return pos;
 }
 
-TSynEditPos TSynEditEngine::charRight(TSynEditPos pos) const {
+TBufferCoord TSynEditEngine::charRight(TBufferCoord pos) const {
     if (host_.lineCount() == 0) return pos;
-    if (pos.col <= lineLength(pos.line)) return {nextCharCol(line(pos.line), pos.col), pos.line};
-    if (pos.line < host_.lineCount()) return {1, pos.line + 1};
+    if (pos.Char <= lineLength(pos.Line)) return {nextCharCol(line(pos.Line), pos.Char), pos.Line};
+    if (pos.Line < host_.lineCount()) return {1, pos.Line + 1};
     return pos;
 }
 
-TSynEditPos TSynEditEngine::wordRight(TSynEditPos pos) const {
+TBufferCoord TSynEditEngine::wordRight(TBufferCoord pos) const {
     if (host_.lineCount() == 0) return pos;
-    const std::string_view text = line(pos.line);
+    const std::string_view text = line(pos.Line);
     const int length = static_cast<int>(text.size());
-    if (pos.col > length) return pos.line < host_.lineCount() ? TSynEditPos{1, pos.line + 1} : pos;
-    int i = pos.col - 1;
+    if (pos.Char > length) return pos.Line < host_.lineCount() ? TBufferCoord{1, pos.Line + 1} : pos;
+    int i = pos.Char - 1;
     const TSynCharClass cls = classifyCharAt(text, i);
     if (cls != TSynCharClass::symbol) {
         while (i < length && classifyCharAt(text, i) == cls) i += charLengthAt(text, i);
@@ -209,51 +209,51 @@ TSynEditPos TSynEditEngine::wordRight(TSynEditPos pos) const {
         i += charLengthAt(text, i);
     }
     while (i < length && isBlank(text[i])) ++i;
-    return {i + 1, pos.line};
+    return {i + 1, pos.Line};
 }
 
-TSynEditPos TSynEditEngine::wordLeft(TSynEditPos pos) const {
-    if (pos.col <= 1) return pos.line > 1 ? TSynEditPos{lineLength(pos.line - 1) + 1, pos.line - 1} : pos;
-    const std::string_view text = line(pos.line);
-    int col = std::min(pos.col, static_cast<int>(text.size()) + 1);
+TBufferCoord TSynEditEngine::wordLeft(TBufferCoord pos) const {
+    if (pos.Char <= 1) return pos.Line > 1 ? TBufferCoord{lineLength(pos.Line - 1) + 1, pos.Line - 1} : pos;
+    const std::string_view text = line(pos.Line);
+    int col = std::min(pos.Char, static_cast<int>(text.size()) + 1);
     while (col > 1 && isBlank(text[col - 2])) --col;  // trail bytes are never blanks
-    if (col == 1) return {1, pos.line};
+    if (col == 1) return {1, pos.Line};
     const std::vector<int> starts = charStartColumns(text);
     auto it = std::lower_bound(starts.begin(), starts.end(), col) - 1;  // the character before col
     const TSynCharClass cls = classifyCharAt(text, *it - 1);
     if (cls != TSynCharClass::symbol)
         while (it != starts.begin() && classifyCharAt(text, *(it - 1) - 1) == cls) --it;
-    return {*it, pos.line};
+    return {*it, pos.Line};
 }
 
-TSynEditPos TSynEditEngine::rowStart(TSynEditPos pos) const {
+TBufferCoord TSynEditEngine::rowStart(TBufferCoord pos) const {
     if (host_.rowCount() == 0) return {1, 1};
-    return host_.displayToBuffer({1, host_.bufferToDisplay(pos).row});
+    return host_.displayToBuffer({1, host_.bufferToDisplay(pos).Row});
 }
 
 // The buffer position at a display column of a row: a column past the row's end stops at the
 // end (the last row of a line may hold the caret after its last byte; the others may not, as that
 // position belongs to the next row), and a column on a trail byte moves onto the character's start.
-TSynEditPos TSynEditEngine::columnInRow(int row, int displayCol) const {
-    const TSynEditPos start = host_.displayToBuffer({1, row});
+TBufferCoord TSynEditEngine::columnInRow(int row, int displayCol) const {
+    const TBufferCoord start = host_.displayToBuffer({1, row});
     const int length = host_.rowLength(row);
-    const bool lastRowOfLine = row >= host_.rowCount() || host_.displayToBuffer({1, row + 1}).line != start.line;
+    const bool lastRowOfLine = row >= host_.rowCount() || host_.displayToBuffer({1, row + 1}).Line != start.Line;
     const int maxCol = std::max(1, lastRowOfLine ? length + 1 : length);
-    const TSynDisplayPos target{std::min(displayCol, maxCol), row};
-    TSynEditPos pos = host_.displayToBuffer(target);
-    if (pos.line != start.line) return start;
-    if (host_.bufferToDisplay(pos) != target && pos.col > start.col)
-        pos.col = previousCharCol(line(pos.line), pos.col);
+    const TDisplayCoord target{std::min(displayCol, maxCol), row};
+    TBufferCoord pos = host_.displayToBuffer(target);
+    if (pos.Line != start.Line) return start;
+    if (host_.bufferToDisplay(pos) != target && pos.Char > start.Char)
+        pos.Char = previousCharCol(line(pos.Line), pos.Char);
     return normalise(pos);
 }
 
-TSynEditPos TSynEditEngine::moveVertically(int rows) {
+TBufferCoord TSynEditEngine::moveVertically(int rows) {
     const int rowCount = host_.rowCount();
     if (rowCount == 0) return host_.caret();
-    const TSynDisplayPos display = host_.bufferToDisplay(host_.caret());
-    if (preferredDisplayCol_ == 0) preferredDisplayCol_ = display.col;
-    const int target = std::clamp(display.row + rows, 1, rowCount);
-    if (target == display.row) return host_.caret();
+    const TDisplayCoord display = host_.bufferToDisplay(host_.caret());
+    if (preferredDisplayCol_ == 0) preferredDisplayCol_ = display.Column;
+    const int target = std::clamp(display.Row + rows, 1, rowCount);
+    if (target == display.Row) return host_.caret();
     return columnInRow(target, preferredDisplayCol_);
 }
 
@@ -264,11 +264,11 @@ void TSynEditEngine::pageMove(int direction, bool select) {
     placeCaret(moveVertically(direction * rows), select);
 }
 
-bool TSynEditEngine::executeMove(TSynEditorCommand command, TSynEditPos pos) {
+bool TSynEditEngine::executeMove(TSynEditorCommand command, TBufferCoord pos) {
     const bool select = isSelectionCommand(command);
     const TSynEditorCommand base = select ? command - ecSelection : command;
-    const TSynEditPos caret = host_.caret();
-    auto go = [&](TSynEditPos target) {
+    const TBufferCoord caret = host_.caret();
+    auto go = [&](TBufferCoord target) {
         undoList_.addGroupBreak();
         placeCaret(target, select);
     };
@@ -280,7 +280,7 @@ bool TSynEditEngine::executeMove(TSynEditorCommand command, TSynEditPos pos) {
         case ecWordLeft: go(wordLeft(caret)); return true;
         case ecWordRight: go(wordRight(caret)); return true;
         case ecLineStart: go(rowStart(caret)); return true;
-        case ecLineEnd: go({lineLength(caret.line) + 1, caret.line}); return true;
+        case ecLineEnd: go({lineLength(caret.Line) + 1, caret.Line}); return true;
         case ecPageUp: pageMove(-1, select); return true;
         case ecPageDown: pageMove(1, select); return true;
         case ecPageTop:
@@ -288,7 +288,7 @@ bool TSynEditEngine::executeMove(TSynEditorCommand command, TSynEditPos pos) {
             if (host_.rowCount() == 0) return true;
             const int top = host_.topLine();
             const int row = base == ecPageTop ? top : std::min(top + std::max(1, host_.linesInWindow()) - 1, host_.rowCount());
-            go(columnInRow(row, host_.bufferToDisplay(caret).col));
+            go(columnInRow(row, host_.bufferToDisplay(caret).Column));
             return true;
         }
         case ecEditorTop: go({1, 1}); return true;
@@ -302,58 +302,58 @@ bool TSynEditEngine::executeMove(TSynEditorCommand command, TSynEditPos pos) {
 
 // --- Raw edits --------------------------------------------------------------------------------
 
-TSynEditPos TSynEditEngine::rawInsert(TSynEditPos at, std::string_view text) {
+TBufferCoord TSynEditEngine::rawInsert(TBufferCoord at, std::string_view text) {
     const std::vector<std::string> parts = splitTextLines(text);
     if (host_.lineCount() == 0) host_.insertLine(0, "");
     at = normalise(at);
-    const std::string current(line(at.line));
-    const std::string head = current.substr(0, static_cast<size_t>(at.col - 1));
-    const std::string tail = current.substr(static_cast<size_t>(at.col - 1));
+    const std::string current(line(at.Line));
+    const std::string head = current.substr(0, static_cast<size_t>(at.Char - 1));
+    const std::string tail = current.substr(static_cast<size_t>(at.Char - 1));
     if (parts.size() == 1) {
-        host_.putLine(at.line - 1, head + parts[0] + tail);
-        return {at.col + static_cast<int>(parts[0].size()), at.line};
+        host_.putLine(at.Line - 1, head + parts[0] + tail);
+        return {at.Char + static_cast<int>(parts[0].size()), at.Line};
     }
-    host_.putLine(at.line - 1, head + parts[0]);
+    host_.putLine(at.Line - 1, head + parts[0]);
     const int last = static_cast<int>(parts.size()) - 1;
-    for (int i = 1; i < last; ++i) host_.insertLine(at.line - 1 + i, parts[static_cast<size_t>(i)]);
-    host_.insertLine(at.line - 1 + last, parts.back() + tail);
-    return {static_cast<int>(parts.back().size()) + 1, at.line + last};
+    for (int i = 1; i < last; ++i) host_.insertLine(at.Line - 1 + i, parts[static_cast<size_t>(i)]);
+    host_.insertLine(at.Line - 1 + last, parts.back() + tail);
+    return {static_cast<int>(parts.back().size()) + 1, at.Line + last};
 }
 
-void TSynEditEngine::rawDelete(TSynEditPos from, TSynEditPos to) {
+void TSynEditEngine::rawDelete(TBufferCoord from, TBufferCoord to) {
     from = normalise(from);
     to = normalise(to);
     if (!(from < to)) return;
-    const std::string_view first = line(from.line);
-    if (from.line == to.line) {
+    const std::string_view first = line(from.Line);
+    if (from.Line == to.Line) {
         std::string joined(first);
-        joined.erase(static_cast<size_t>(from.col - 1), static_cast<size_t>(to.col - from.col));
-        host_.putLine(from.line - 1, joined);
+        joined.erase(static_cast<size_t>(from.Char - 1), static_cast<size_t>(to.Char - from.Char));
+        host_.putLine(from.Line - 1, joined);
         return;
     }
-    std::string joined(first.substr(0, static_cast<size_t>(from.col - 1)));
-    joined += line(to.line).substr(static_cast<size_t>(to.col - 1));
+    std::string joined(first.substr(0, static_cast<size_t>(from.Char - 1)));
+    joined += line(to.Line).substr(static_cast<size_t>(to.Char - 1));
     // From the bottom up, so each removal shifts as few lines as possible.
-    for (int l = to.line; l > from.line; --l) host_.deleteLine(l - 1);
-    host_.putLine(from.line - 1, joined);
+    for (int l = to.Line; l > from.Line; --l) host_.deleteLine(l - 1);
+    host_.putLine(from.Line - 1, joined);
 }
 
 // --- Recorded edits ---------------------------------------------------------------------------
 
-void TSynEditEngine::recordChange(TSynChangeReason reason, TSynEditPos start, TSynEditPos end, std::string text) {
+void TSynEditEngine::recordChange(TSynChangeReason reason, TBufferCoord start, TBufferCoord end, std::string text) {
     if (replaying_) return;
     undoList_.addChange(reason, start, end, std::move(text), selMode_);
     redoList_.clear();
 }
 
-TSynEditPos TSynEditEngine::insertRecorded(TSynEditPos at, std::string_view text, TSynChangeReason reason) {
+TBufferCoord TSynEditEngine::insertRecorded(TBufferCoord at, std::string_view text, TSynChangeReason reason) {
     at = normalise(at);
-    const TSynEditPos end = rawInsert(at, text);
+    const TBufferCoord end = rawInsert(at, text);
     recordChange(reason, at, end, std::string(text));
     return end;
 }
 
-void TSynEditEngine::deleteRecorded(TSynEditPos from, TSynEditPos to, TSynChangeReason reason) {
+void TSynEditEngine::deleteRecorded(TBufferCoord from, TBufferCoord to, TSynChangeReason reason) {
     from = normalise(from);
     to = normalise(to);
     if (!(from < to)) return;
@@ -362,9 +362,9 @@ void TSynEditEngine::deleteRecorded(TSynEditPos from, TSynEditPos to, TSynChange
     recordChange(reason, from, to, std::move(removed));
 }
 
-TSynEditPos TSynEditEngine::deleteSelectionRecorded(TSynChangeReason reason) {
+TBufferCoord TSynEditEngine::deleteSelectionRecorded(TSynChangeReason reason) {
     if (!hasSelection()) return normalise(host_.caret());
-    const TSynEditPos start = selStart();
+    const TBufferCoord start = selStart();
     deleteRecorded(start, selEnd(), reason);
     host_.setCaretAndAnchor(start, start);
     return start;
@@ -374,7 +374,7 @@ TSynEditPos TSynEditEngine::deleteSelectionRecorded(TSynChangeReason reason) {
 // and anchor. They are placed after the update ends, because the view collapses the selection then.
 template <typename Change>
 void TSynEditEngine::runEdit(Change change) {
-    std::pair<TSynEditPos, TSynEditPos> caretAndAnchor;
+    std::pair<TBufferCoord, TBufferCoord> caretAndAnchor;
     {
         UndoBlock block(undoList_);
         UpdateScope update(host_);
@@ -386,8 +386,8 @@ void TSynEditEngine::runEdit(Change change) {
 void TSynEditEngine::replaceSelection(std::string_view text, TSynChangeReason reason) {
     if (readOnly_) return;
     runEdit([&] {
-        const TSynEditPos at = deleteSelectionRecorded(TSynChangeReason::crSelectionDelete);
-        const TSynEditPos end = text.empty() ? at : insertRecorded(at, text, reason);
+        const TBufferCoord at = deleteSelectionRecorded(TSynChangeReason::crSelectionDelete);
+        const TBufferCoord end = text.empty() ? at : insertRecorded(at, text, reason);
         return std::pair{end, end};
     });
 }
@@ -402,13 +402,13 @@ void TSynEditEngine::insertString(std::string_view text, TSynChangeReason reason
     if (insertMode_ || hasSelection()) return replaceSelection(text, reason);
     // Overwrite: the characters covering as many bytes as the new text replace it, within the line.
     runEdit([&] {
-        const TSynEditPos at = normalise(host_.caret());
-        const std::string_view current = host_.lineCount() == 0 ? std::string_view() : line(at.line);
-        int endCol = at.col;
-        while (endCol - at.col < static_cast<int>(text.size()) && endCol <= static_cast<int>(current.size()))
+        const TBufferCoord at = normalise(host_.caret());
+        const std::string_view current = host_.lineCount() == 0 ? std::string_view() : line(at.Line);
+        int endCol = at.Char;
+        while (endCol - at.Char < static_cast<int>(text.size()) && endCol <= static_cast<int>(current.size()))
             endCol = nextCharCol(current, endCol);
-        deleteRecorded(at, {endCol, at.line}, TSynChangeReason::crDeleteAfterCursor);
-        const TSynEditPos end = insertRecorded(at, text, reason);
+        deleteRecorded(at, {endCol, at.Line}, TSynChangeReason::crDeleteAfterCursor);
+        const TBufferCoord end = insertRecorded(at, text, reason);
         return std::pair{end, end};
     });
 }
@@ -422,23 +422,23 @@ void TSynEditEngine::typeChar(std::string_view ch) {
 void TSynEditEngine::lineBreak(bool moveCaretAfter) {
     if (readOnly_) return;
     runEdit([&] {
-        const TSynEditPos at = deleteSelectionRecorded(TSynChangeReason::crSelectionDelete);
+        const TBufferCoord at = deleteSelectionRecorded(TSynChangeReason::crSelectionDelete);
         const std::string indent =
-            autoIndent_ && host_.lineCount() > 0 ? leadingBlanks(line(at.line), at.col - 1) : std::string();
-        const TSynEditPos end = insertRecorded(at, "\r\n" + indent, TSynChangeReason::crLineBreak);
-        const TSynEditPos caret = moveCaretAfter ? end : at;
+            autoIndent_ && host_.lineCount() > 0 ? leadingBlanks(line(at.Line), at.Char - 1) : std::string();
+        const TBufferCoord end = insertRecorded(at, "\r\n" + indent, TSynChangeReason::crLineBreak);
+        const TBufferCoord caret = moveCaretAfter ? end : at;
         return std::pair{caret, caret};
     });
 }
 
-void TSynEditEngine::deleteToward(TSynEditPos target, TSynChangeReason reason) {
+void TSynEditEngine::deleteToward(TBufferCoord target, TSynChangeReason reason) {
     if (readOnly_) return;
     if (hasSelection()) return clearSelection();
-    const TSynEditPos caret = normalise(host_.caret());
+    const TBufferCoord caret = normalise(host_.caret());
     target = normalise(target);
     if (target == caret) return;
     runEdit([&] {
-        const TSynEditPos from = std::min(caret, target), to = std::max(caret, target);
+        const TBufferCoord from = std::min(caret, target), to = std::max(caret, target);
         deleteRecorded(from, to, reason);
         return std::pair{from, from};
     });
@@ -452,7 +452,7 @@ void TSynEditEngine::deleteChar() {
 
 void TSynEditEngine::deleteLine() {
     if (readOnly_ || host_.lineCount() == 0) return;
-    const int l = normalise(host_.caret()).line, count = host_.lineCount();
+    const int l = normalise(host_.caret()).Line, count = host_.lineCount();
     runEdit([&] {
         if (l < count)
             deleteRecorded({1, l}, {1, l + 1}, TSynChangeReason::crDeleteAfterCursor);
@@ -460,27 +460,27 @@ void TSynEditEngine::deleteLine() {
             deleteRecorded({lineLength(l - 1) + 1, l - 1}, {lineLength(l) + 1, l}, TSynChangeReason::crDeleteAfterCursor);
         else
             deleteRecorded({1, l}, {lineLength(l) + 1, l}, TSynChangeReason::crDeleteAfterCursor);
-        const TSynEditPos caret = normalise({1, l});
+        const TBufferCoord caret = normalise({1, l});
         return std::pair{caret, caret};
     });
 }
 
 void TSynEditEngine::insertTab() {
     // Tabs become spaces up to the next tab stop of the line's expanded text.
-    const TSynEditPos at = normalise(host_.caret());
-    const std::string_view current = host_.lineCount() == 0 ? std::string_view() : line(at.line);
-    const int expandedCol = byteToExpandedColumn(current, at.col, tabWidth_);
+    const TBufferCoord at = normalise(host_.caret());
+    const std::string_view current = host_.lineCount() == 0 ? std::string_view() : line(at.Line);
+    const int expandedCol = byteToExpandedColumn(current, at.Char, tabWidth_);
     const int spaces = tabWidth_ - (expandedCol - 1) % tabWidth_;
     insertString(std::string(static_cast<size_t>(spaces), ' '), TSynChangeReason::crInsert);
 }
 
 void TSynEditEngine::indentSelectedLines(bool indent) {
     if (readOnly_ || host_.lineCount() == 0) return;
-    const TSynEditPos from = selStart(), to = selEnd();
-    const int lastLine = (to.col == 1 && to.line > from.line) ? to.line - 1 : to.line;
+    const TBufferCoord from = selStart(), to = selEnd();
+    const int lastLine = (to.Char == 1 && to.Line > from.Line) ? to.Line - 1 : to.Line;
     constexpr int kBlockIndent = 2;
     runEdit([&] {
-        for (int l = from.line; l <= lastLine; ++l) {
+        for (int l = from.Line; l <= lastLine; ++l) {
             if (indent) {
                 insertRecorded({1, l}, std::string(kBlockIndent, ' '), TSynChangeReason::crInsert);
                 continue;
@@ -491,7 +491,7 @@ void TSynEditEngine::indentSelectedLines(bool indent) {
             else while (n < kBlockIndent && n < static_cast<int>(text.size()) && text[n] == ' ') ++n;
             deleteRecorded({1, l}, {n + 1, l}, TSynChangeReason::crDeleteAfterCursor);
         }
-        return std::pair{TSynEditPos{lineLength(lastLine) + 1, lastLine}, TSynEditPos{1, from.line}};
+        return std::pair{TBufferCoord{lineLength(lastLine) + 1, lastLine}, TBufferCoord{1, from.Line}};
     });
 }
 
@@ -500,19 +500,19 @@ void TSynEditEngine::changeCase(TSynEditorCommand command) {
     const bool wordOnly = command >= ecWordUpperCase && command <= ecWordToggleCase;
     const bool selectionOnly = (command >= ecUpperCaseBlock && command <= ecToggleCaseBlock) ||
                                (command >= ecSelectionUpperCase && command <= ecSelectionToggleCase);
-    TSynEditPos from = selStart(), to = selEnd();
+    TBufferCoord from = selStart(), to = selEnd();
     const bool useWord = wordOnly || (!hasSelection() && !selectionOnly);
     if (useWord) {
-        const TSynEditPos caret = normalise(host_.caret());
-        const auto [first, last] = wordRangeAt(line(caret.line), caret.col);
-        from = {first, caret.line};
-        to = {last, caret.line};
+        const TBufferCoord caret = normalise(host_.caret());
+        const auto [first, last] = wordRangeAt(line(caret.Line), caret.Char);
+        from = {first, caret.Line};
+        to = {last, caret.Line};
     }
     if (!(from < to)) return;
     const std::string before = textInRange(from, to);
     const std::string after = changeCaseOf(before, command);
     if (after == before) return;
-    const TSynEditPos caret = host_.caret(), anchor = host_.anchor();
+    const TBufferCoord caret = host_.caret(), anchor = host_.anchor();
     runEdit([&] {
         deleteRecorded(from, to, TSynChangeReason::crSelectionDelete);
         insertRecorded(from, after, TSynChangeReason::crInsert);
@@ -522,33 +522,33 @@ void TSynEditEngine::changeCase(TSynEditorCommand command) {
 
 // --- Drag and drop ----------------------------------------------------------------------------
 
-bool TSynEditEngine::dropSelection(TSynEditPos target, bool copy) {
+bool TSynEditEngine::dropSelection(TBufferCoord target, bool copy) {
     if (readOnly_ || !hasSelection()) return false;
     target = normalise(target);
-    const TSynEditPos start = selStart(), end = selEnd();
-    const bool inside = copy ? (start < target && target < end) : (start <= target && target <= end);
+    const TBufferCoord start = selStart(), end = selEnd();
+    const bool inside = copy ? (start < target && target < end) : (!(target < start) && !(end < target));
     if (inside) return false;
     const std::string moved = selectedText();
     runEdit([&] {
-        TSynEditPos at = target;
+        TBufferCoord at = target;
         if (!copy) {
             if (end < at) {  // the text before the target shrinks by the moved part
-                if (at.line == end.line) at = {start.col + (at.col - end.col), start.line};
-                else at.line -= end.line - start.line;
+                if (at.Line == end.Line) at = {start.Char + (at.Char - end.Char), start.Line};
+                else at.Line -= end.Line - start.Line;
             }
             deleteRecorded(start, end, TSynChangeReason::crDragDropDelete);
         }
-        const TSynEditPos stop = insertRecorded(at, moved, TSynChangeReason::crDragDropInsert);
+        const TBufferCoord stop = insertRecorded(at, moved, TSynChangeReason::crDragDropInsert);
         return std::pair{stop, at};
     });
     return true;
 }
 
-void TSynEditEngine::dropText(TSynEditPos target, std::string_view text) {
+void TSynEditEngine::dropText(TBufferCoord target, std::string_view text) {
     if (readOnly_ || text.empty()) return;
     runEdit([&] {
-        const TSynEditPos at = normalise(target);
-        const TSynEditPos stop = insertRecorded(at, text, TSynChangeReason::crDragDropInsert);
+        const TBufferCoord at = normalise(target);
+        const TBufferCoord stop = insertRecorded(at, text, TSynChangeReason::crDragDropInsert);
         return std::pair{stop, at};
     });
 }
@@ -564,7 +564,7 @@ void TSynEditEngine::cutToClipboard() {
     if (readOnly_ || !hasSelection()) return;
     copyToClipboard();  // a refused copy raises before anything is deleted
     runEdit([&] {
-        const TSynEditPos at = deleteSelectionRecorded(TSynChangeReason::crSelectionDelete);
+        const TBufferCoord at = deleteSelectionRecorded(TSynChangeReason::crSelectionDelete);
         return std::pair{at, at};
     });
 }
@@ -586,7 +586,7 @@ void TSynEditEngine::applyUndo(const TSynEditUndoItem& item) {
         host_.setCaretAndAnchor(item.start, item.start);
         return;
     }
-    const TSynEditPos end = rawInsert(item.start, item.text);
+    const TBufferCoord end = rawInsert(item.start, item.text);
     switch (item.reason) {
         case TSynChangeReason::crDelete: host_.setCaretAndAnchor(end, end); break;
         case TSynChangeReason::crDeleteAfterCursor: host_.setCaretAndAnchor(item.start, item.start); break;
@@ -596,7 +596,7 @@ void TSynEditEngine::applyUndo(const TSynEditUndoItem& item) {
 
 void TSynEditEngine::applyRedo(const TSynEditUndoItem& item) {
     if (isInsertion(item.reason)) {
-        const TSynEditPos end = rawInsert(item.start, item.text);
+        const TBufferCoord end = rawInsert(item.start, item.text);
         host_.setCaretAndAnchor(end, end);
     } else {
         rawDelete(item.start, item.end);
@@ -606,7 +606,7 @@ void TSynEditEngine::applyRedo(const TSynEditUndoItem& item) {
 
 void TSynEditEngine::undo() {
     if (!canUndo()) return;
-    std::pair<TSynEditPos, TSynEditPos> caretAndAnchor;
+    std::pair<TBufferCoord, TBufferCoord> caretAndAnchor;
     {
         replaying_ = true;
         UpdateScope update(host_);
@@ -627,7 +627,7 @@ void TSynEditEngine::undo() {
 
 void TSynEditEngine::redo() {
     if (!canRedo()) return;
-    std::pair<TSynEditPos, TSynEditPos> caretAndAnchor;
+    std::pair<TBufferCoord, TBufferCoord> caretAndAnchor;
     {
         replaying_ = true;
         UpdateScope update(host_);
@@ -662,27 +662,27 @@ void TSynEditEngine::gotoMarker(int index) {
 void TSynEditEngine::matchBracket() {
     static constexpr std::string_view kOpen = "([{<", kClose = ")]}>";
     if (host_.lineCount() == 0) return;
-    const TSynEditPos caret = normalise(host_.caret());
-    const std::string_view here = line(caret.line);
+    const TBufferCoord caret = normalise(host_.caret());
+    const std::string_view here = line(caret.Line);
     auto bracketAt = [&](int col) -> int {  // index into kOpen/kClose, or -1
         if (col < 1 || col > static_cast<int>(here.size()) || isInsideChar(here, col)) return -1;
         const char c = here[static_cast<size_t>(col - 1)];
         const auto o = kOpen.find(c), cl = kClose.find(c);
         return o != std::string_view::npos ? int(o) : cl != std::string_view::npos ? int(cl) : -1;
     };
-    int col = caret.col;
+    int col = caret.Char;
     if (bracketAt(col) < 0) col = previousCharCol(here, col);
     const int kind = bracketAt(col);
     if (kind < 0) return;
     const char open = kOpen[static_cast<size_t>(kind)], close = kClose[static_cast<size_t>(kind)];
     const bool forward = here[static_cast<size_t>(col - 1)] == open;
     int depth = 0;
-    for (int l = caret.line; l >= 1 && l <= host_.lineCount(); l += forward ? 1 : -1) {
+    for (int l = caret.Line; l >= 1 && l <= host_.lineCount(); l += forward ? 1 : -1) {
         const std::string_view text = line(l);
         std::vector<int> starts = charStartColumns(text);
         if (!forward) std::reverse(starts.begin(), starts.end());
         for (int start : starts) {
-            if (l == caret.line && (forward ? start < col : start > col)) continue;
+            if (l == caret.Line && (forward ? start < col : start > col)) continue;
             if (charLengthAt(text, start - 1) != 1) continue;
             const char c = text[static_cast<size_t>(start - 1)];
             if (c == open) depth += forward ? 1 : -1;
@@ -705,8 +705,8 @@ bool TSynEditEngine::executeEdit(TSynEditorCommand command, std::string_view tex
         case ecDeleteChar: deleteChar(); return true;
         case ecDeleteWord: deleteToward(wordRight(normalise(host_.caret())), TSynChangeReason::crDeleteAfterCursor); return true;
         case ecDeleteLastWord: deleteToward(wordLeft(normalise(host_.caret())), TSynChangeReason::crDelete); return true;
-        case ecDeleteBOL: deleteToward({1, host_.caret().line}, TSynChangeReason::crDelete); return true;
-        case ecDeleteEOL: deleteToward({lineLength(host_.caret().line) + 1, host_.caret().line}, TSynChangeReason::crDeleteAfterCursor); return true;
+        case ecDeleteBOL: deleteToward({1, host_.caret().Line}, TSynChangeReason::crDelete); return true;
+        case ecDeleteEOL: deleteToward({lineLength(host_.caret().Line) + 1, host_.caret().Line}, TSynChangeReason::crDeleteAfterCursor); return true;
         case ecDeleteLine: deleteLine(); return true;
         case ecClearAll:
             if (!readOnly_) {
@@ -716,10 +716,10 @@ bool TSynEditEngine::executeEdit(TSynEditorCommand command, std::string_view tex
             return true;
         case ecDeleteCurrentWord: {
             if (readOnly_ || host_.lineCount() == 0) return true;
-            const TSynEditPos caret = normalise(host_.caret());
-            const auto [first, last] = wordRangeAt(line(caret.line), caret.col);
+            const TBufferCoord caret = normalise(host_.caret());
+            const auto [first, last] = wordRangeAt(line(caret.Line), caret.Char);
             if (first < last) {
-                setSelection({first, caret.line}, {last, caret.line});
+                setSelection({first, caret.Line}, {last, caret.Line});
                 clearSelection();
             }
             return true;
@@ -750,7 +750,7 @@ bool TSynEditEngine::executeMisc(TSynEditorCommand command) {
         setMarker(command - ecSetMarker0);
         return true;
     }
-    const TSynEditPos caret = normalise(host_.caret());
+    const TBufferCoord caret = normalise(host_.caret());
     switch (command) {
         case ecSelectAll: selectAll(); return true;
         case ecCopy: copyToClipboard(); return true;
@@ -761,17 +761,17 @@ bool TSynEditEngine::executeMisc(TSynEditorCommand command) {
         case ecToggleMode: insertMode_ = !insertMode_; return true;
         case ecMatchBracket: matchBracket(); return true;
         case ecSelectCurrentLine:
-            setSelection({1, caret.line},
-                         caret.line < host_.lineCount() ? TSynEditPos{1, caret.line + 1} : TSynEditPos{lineLength(caret.line) + 1, caret.line});
+            setSelection({1, caret.Line},
+                         caret.Line < host_.lineCount() ? TBufferCoord{1, caret.Line + 1} : TBufferCoord{lineLength(caret.Line) + 1, caret.Line});
             return true;
-        case ecNextLine: moveCaret({1, caret.line + 1}); return true;
-        case ecPreviousLine: moveCaret({1, caret.line - 1}); return true;
+        case ecNextLine: moveCaret({1, caret.Line + 1}); return true;
+        case ecPreviousLine: moveCaret({1, caret.Line - 1}); return true;
         case ecClearAllMarkers: markers_.fill(std::nullopt); return true;
         default: return false;  // selection modes, help, printing, completion: nothing to do here
     }
 }
 
-void TSynEditEngine::executeCommand(TSynEditorCommand command, std::string_view text, TSynEditPos pos) {
+void TSynEditEngine::executeCommand(TSynEditorCommand command, std::string_view text, TBufferCoord pos) {
     if (!isVerticalMove(command)) preferredDisplayCol_ = 0;
     if (executeMove(command, pos)) return;
     if (executeEdit(command, text)) return;

@@ -4,7 +4,8 @@
 // The view feeds it commands from keys, the input method and the mouse, and repaints afterwards.
 
 #include "textview/model/clipboard_block.h"
-#include "textview/model/edit_pos.h"
+#include "textview/model/buffer_coord.h"
+#include "textview/model/caret_selection.h"
 #include "textview/model/editor_commands.h"
 #include "textview/model/editor_host.h"
 #include "textview/model/undo_list.h"
@@ -22,7 +23,7 @@ public:
 
     // Runs one command. `text` carries the character of ecChar (one or two GBK bytes) and the
     // string of ecImeStr / ecString; `pos` the target of ecGotoXY / ecSelGotoXY.
-    void executeCommand(TSynEditorCommand command, std::string_view text = {}, TSynEditPos pos = {});
+    void executeCommand(TSynEditorCommand command, std::string_view text = {}, TBufferCoord pos = {});
 
     // --- Options -----------------------------------------------------------------------------
     bool readOnly() const { return readOnly_; }
@@ -37,19 +38,19 @@ public:
     void setTabWidth(int value) { tabWidth_ = value < 1 ? 1 : value; }
 
     // --- Caret and selection -----------------------------------------------------------------
-    TSynEditPos caret() const { return host_.caret(); }
-    TSynEditPos selStart() const;
-    TSynEditPos selEnd() const;
+    TBufferCoord caret() const { return host_.caret(); }
+    TBufferCoord selStart() const;
+    TBufferCoord selEnd() const;
     bool hasSelection() const { return host_.caret() != host_.anchor(); }
     std::string selectedText() const;  // lines joined with CR LF
     TSynSelectionMode selectionMode() const { return selMode_; }
 
     // Places the caret (normalised onto the text, never inside a character). Without
     // `keepAnchor` the selection collapses onto it. Ends the current undo group.
-    void moveCaret(TSynEditPos pos, bool keepAnchor = false);
-    void setSelection(TSynEditPos anchor, TSynEditPos caret);
+    void moveCaret(TBufferCoord pos, bool keepAnchor = false);
+    void setSelection(TBufferCoord anchor, TBufferCoord caret);
     void selectAll();
-    void selectWordAt(TSynEditPos pos);
+    void selectWordAt(TBufferCoord pos);
 
     // --- Text changes --------------------------------------------------------------------------
     // Replaces the selection (or inserts at the caret) with `text`, as one undo step of `reason`.
@@ -57,9 +58,9 @@ public:
     void clearSelection();
     // Drag-and-drop inside the view: moves (or copies) the selection to `target`. A target inside
     // the selection changes nothing. Answers whether the text changed.
-    bool dropSelection(TSynEditPos target, bool copy);
+    bool dropSelection(TBufferCoord target, bool copy);
     // Inserts text dragged from elsewhere at `target` and selects it.
-    void dropText(TSynEditPos target, std::string_view text);
+    void dropText(TBufferCoord target, std::string_view text);
 
     // --- Clipboard -----------------------------------------------------------------------------
     void copyToClipboard();
@@ -79,11 +80,11 @@ public:
     void linesCleared();
 
     // --- Text access ---------------------------------------------------------------------------
-    std::string textInRange(TSynEditPos from, TSynEditPos to) const;
+    std::string textInRange(TBufferCoord from, TBufferCoord to) const;
     std::string text() const;  // whole text, lines joined with CR LF
 
     // Markers 0-9 (positions, not following later edits).
-    std::optional<TSynEditPos> marker(int index) const;
+    std::optional<TBufferCoord> marker(int index) const;
 
     // Scrolls so that the caret's row is visible.
     void ensureCaretVisible();
@@ -97,41 +98,41 @@ private:
 
     std::string_view line(int lineNumber) const { return host_.lineText(lineNumber - 1); }
     int lineLength(int lineNumber) const { return static_cast<int>(line(lineNumber).size()); }
-    TSynEditPos normalise(TSynEditPos pos) const;
+    TBufferCoord normalise(TBufferCoord pos) const;
     // Place caret and selection without ending the undo group (the public setters end it).
-    void placeCaret(TSynEditPos pos, bool keepAnchor);
-    void placeSelection(TSynEditPos anchor, TSynEditPos caret);
-    TSynEditPos endOfText() const;
+    void placeCaret(TBufferCoord pos, bool keepAnchor);
+    void placeSelection(TBufferCoord anchor, TBufferCoord caret);
+    TBufferCoord endOfText() const;
 
-    bool executeMove(TSynEditorCommand command, TSynEditPos pos);
+    bool executeMove(TSynEditorCommand command, TBufferCoord pos);
     bool executeEdit(TSynEditorCommand command, std::string_view text);
     bool executeMisc(TSynEditorCommand command);
 
-    TSynEditPos moveVertically(int rows);
-    TSynEditPos charLeft(TSynEditPos pos) const;
-    TSynEditPos charRight(TSynEditPos pos) const;
-    TSynEditPos wordLeft(TSynEditPos pos) const;
-    TSynEditPos wordRight(TSynEditPos pos) const;
-    TSynEditPos rowStart(TSynEditPos pos) const;
-    TSynEditPos columnInRow(int row, int displayCol) const;
+    TBufferCoord moveVertically(int rows);
+    TBufferCoord charLeft(TBufferCoord pos) const;
+    TBufferCoord charRight(TBufferCoord pos) const;
+    TBufferCoord wordLeft(TBufferCoord pos) const;
+    TBufferCoord wordRight(TBufferCoord pos) const;
+    TBufferCoord rowStart(TBufferCoord pos) const;
+    TBufferCoord columnInRow(int row, int displayCol) const;
     void pageMove(int direction, bool select);
 
     // Raw edits on the lines; they record nothing.
-    TSynEditPos rawInsert(TSynEditPos at, std::string_view text);
-    void rawDelete(TSynEditPos from, TSynEditPos to);
+    TBufferCoord rawInsert(TBufferCoord at, std::string_view text);
+    void rawDelete(TBufferCoord from, TBufferCoord to);
 
     // Recorded edits.
-    TSynEditPos insertRecorded(TSynEditPos at, std::string_view text, TSynChangeReason reason);
-    void deleteRecorded(TSynEditPos from, TSynEditPos to, TSynChangeReason reason);
-    TSynEditPos deleteSelectionRecorded(TSynChangeReason reason);  // answers where the selection began
-    void recordChange(TSynChangeReason reason, TSynEditPos start, TSynEditPos end, std::string text);
+    TBufferCoord insertRecorded(TBufferCoord at, std::string_view text, TSynChangeReason reason);
+    void deleteRecorded(TBufferCoord from, TBufferCoord to, TSynChangeReason reason);
+    TBufferCoord deleteSelectionRecorded(TSynChangeReason reason);  // answers where the selection began
+    void recordChange(TSynChangeReason reason, TBufferCoord start, TBufferCoord end, std::string text);
 
     void typeChar(std::string_view ch);
     void insertString(std::string_view text, TSynChangeReason reason);
     void lineBreak(bool moveCaret);
     void deleteLastChar();
     void deleteChar();
-    void deleteToward(TSynEditPos target, TSynChangeReason reason);
+    void deleteToward(TBufferCoord target, TSynChangeReason reason);
     void deleteLine();
     void insertTab();
     void indentSelectedLines(bool indent);
@@ -147,7 +148,7 @@ private:
     ISynEditClipboard& clipboard_;
     TSynEditUndoList undoList_;
     TSynEditUndoList redoList_;
-    TSynSelectionMode selMode_ = TSynSelectionMode::smNormal;
+    TSynSelectionMode selMode_ = smNormal;
     bool readOnly_ = false;
     bool groupUndo_ = true;
     bool autoIndent_ = true;
@@ -155,7 +156,7 @@ private:
     int tabWidth_ = 8;
     int preferredDisplayCol_ = 0;  // kept across consecutive Up/Down moves; 0 = none
     bool replaying_ = false;
-    std::array<std::optional<TSynEditPos>, 10> markers_{};
+    std::array<std::optional<TBufferCoord>, 10> markers_{};
 };
 
 }  // namespace veyrin

@@ -3,18 +3,13 @@
 // scroll position and the caret. The view implements it over its line store and word-wrap index;
 // tests implement it over plain vectors.
 
-#include "textview/model/edit_pos.h"
+#include "textview/model/buffer_coord.h"
+#include "textview/model/caret_selection.h"
 
 #include <optional>
 #include <string_view>
 
 namespace veyrin {
-
-struct TSynDisplayPos {
-    int col = 1;  // cell column, from 1
-    int row = 1;  // display row, from 1
-    friend constexpr bool operator==(const TSynDisplayPos&, const TSynDisplayPos&) = default;
-};
 
 class ISynEditHost {
 public:
@@ -31,17 +26,17 @@ public:
 
     // Layout: display rows and the mapping between buffer and display positions.
     virtual int rowCount() const = 0;
-    virtual TSynDisplayPos bufferToDisplay(TSynEditPos pos) const = 0;
-    virtual TSynEditPos displayToBuffer(TSynDisplayPos pos) const = 0;
+    virtual TDisplayCoord bufferToDisplay(TBufferCoord pos) const = 0;
+    virtual TBufferCoord displayToBuffer(TDisplayCoord pos) const = 0;
     virtual int rowLength(int row) const = 0;  // cells in the row
     virtual int linesInWindow() const = 0;
     virtual int topLine() const = 0;
     virtual void setTopLine(int row) = 0;  // clamps
 
     // Caret and selection anchor, held by the view (it paints them).
-    virtual TSynEditPos caret() const = 0;
-    virtual TSynEditPos anchor() const = 0;
-    virtual void setCaretAndAnchor(TSynEditPos caret, TSynEditPos anchor) = 0;
+    virtual TBufferCoord caret() const = 0;
+    virtual TBufferCoord anchor() const = 0;
+    virtual void setCaretAndAnchor(TBufferCoord caret, TBufferCoord anchor) = 0;
 };
 
 // The clipboard as the engine sees it. Writing may raise AppError("Clipboard copy operation

@@ -46,7 +46,7 @@ int TSynEditUndoList::nextChangeNumber() {
     return ++lastChangeNumber_;
 }
 
-void TSynEditUndoList::addChange(TSynChangeReason reason, TSynEditPos start, TSynEditPos end, std::string text,
+void TSynEditUndoList::addChange(TSynChangeReason reason, TBufferCoord start, TBufferCoord end, std::string text,
                                  TSynSelectionMode selMode) {
     TSynEditUndoItem item;
     item.reason = reason;

@@ -2,7 +2,8 @@
 // Undo and redo history of the text view. Each item records one text change precisely enough to
 // reverse it; the engine decides how items replay (editor_engine.cpp).
 
-#include "textview/model/edit_pos.h"
+#include "textview/model/buffer_coord.h"
+#include "textview/model/caret_selection.h"
 
 #include <cstddef>
 #include <deque>
@@ -28,9 +29,9 @@ bool groupsWithNeighbours(TSynChangeReason reason);
 
 struct TSynEditUndoItem {
     TSynChangeReason reason = TSynChangeReason::crInsert;
-    TSynSelectionMode selMode = TSynSelectionMode::smNormal;
-    TSynEditPos start;  // first position of the text in the buffer
-    TSynEditPos end;    // position just after the text
+    TSynSelectionMode selMode = smNormal;
+    TBufferCoord start;  // first position of the text in the buffer
+    TBufferCoord end;    // position just after the text
     std::string text;   // the inserted or removed bytes, lines joined with CR LF
     int changeNumber = 0;
     bool groupBreakAfter = false;  // a caret move or similar followed; later changes start a new group
@@ -44,8 +45,8 @@ public:
 
     // Records a change. Inside a block it shares the block's change number; otherwise it gets a
     // fresh one. When full, the oldest item is dropped.
-    void addChange(TSynChangeReason reason, TSynEditPos start, TSynEditPos end, std::string text,
-                   TSynSelectionMode selMode = TSynSelectionMode::smNormal);
+    void addChange(TSynChangeReason reason, TBufferCoord start, TBufferCoord end, std::string text,
+                   TSynSelectionMode selMode = smNormal);
     // Puts back an item as it was (used when moving items between the undo and redo lists).
     void pushItem(TSynEditUndoItem item);
     TSynEditUndoItem popItem();

@@ -10,12 +10,12 @@ namespace {
 using namespace std::string_literals;
 
 TEST(ClipboardBlock, EncodesModeTextAndTerminator) {
-    EXPECT_EQ(encodeClipboardBlock({TSynSelectionMode::smNormal, "ab\xB4\xB2"}), "\x00"s "ab\xB4\xB2\x00"s);
-    EXPECT_EQ(encodeClipboardBlock({TSynSelectionMode::smColumn, ""}), "\x02\x00"s);
+    EXPECT_EQ(encodeClipboardBlock({smNormal, "ab\xB4\xB2"}), "\x00"s "ab\xB4\xB2\x00"s);
+    EXPECT_EQ(encodeClipboardBlock({smColumn, ""}), "\x02\x00"s);
 }
 
 TEST(ClipboardBlock, RoundTripsEveryMode) {
-    for (auto mode : {TSynSelectionMode::smNormal, TSynSelectionMode::smLine, TSynSelectionMode::smColumn}) {
+    for (auto mode : {smNormal, smLine, smColumn}) {
         const TSynClipboardBlock decoded = decodeClipboardBlock(encodeClipboardBlock({mode, "x\r\ny"}));
         EXPECT_EQ(decoded.mode, mode);
         EXPECT_EQ(decoded.text, "x\r\ny");
@@ -24,7 +24,7 @@ TEST(ClipboardBlock, RoundTripsEveryMode) {
 
 TEST(ClipboardBlock, DecodingToleratesMissingTerminatorAndUnknownMode) {
     const TSynClipboardBlock block = decodeClipboardBlock("\x07tail"s);
-    EXPECT_EQ(block.mode, TSynSelectionMode::smNormal);
+    EXPECT_EQ(block.mode, smNormal);
     EXPECT_EQ(block.text, "tail");
     EXPECT_EQ(decodeClipboardBlock("\x01" "ab\x00junk"s).text, "ab");
 }

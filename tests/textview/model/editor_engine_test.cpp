@@ -28,7 +28,7 @@ protected:
     void type(std::string_view text) {
         for (char c : text) engine.executeCommand(ecChar, std::string_view(&c, 1));
     }
-    TSynEditPos caret() const { return host.caretPos; }
+    TBufferCoord caret() const { return host.caretPos; }
 };
 
 // --- Typing and deleting ------------------------------------------------------------------------
@@ -36,7 +36,7 @@ protected:
 TEST_F(EngineTest, TypingInsertsAtCaretAndIntoAnEmptyView) {
     type("ab");
     EXPECT_EQ(host.lines, (std::vector<std::string>{"ab"}));
-    EXPECT_EQ(caret(), (TSynEditPos{3, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{3, 1}));
     engine.executeCommand(ecChar, "\x07");  // control characters are not text
     EXPECT_EQ(engine.text(), "ab");
 }
@@ -54,10 +54,10 @@ TEST_F(EngineTest, BackspaceAndDeleteTakeADoubleByteCharacterWhole) {
     caretAt(4, 1);  // after 床
     engine.executeCommand(ecDeleteLastChar);
     EXPECT_EQ(host.lines[0], g("a前b"));
-    EXPECT_EQ(caret(), (TSynEditPos{2, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{2, 1}));
     engine.executeCommand(ecDeleteChar);
     EXPECT_EQ(host.lines[0], "ab");
-    EXPECT_EQ(caret(), (TSynEditPos{2, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{2, 1}));
 }
 
 TEST_F(EngineTest, BackspaceAtLineStartAndDeleteAtLineEndJoinLines) {
@@ -65,7 +65,7 @@ TEST_F(EngineTest, BackspaceAtLineStartAndDeleteAtLineEndJoinLines) {
     caretAt(1, 2);
     engine.executeCommand(ecDeleteLastChar);
     EXPECT_EQ(host.lines, (std::vector<std::string>{"abcd", "ef"}));
-    EXPECT_EQ(caret(), (TSynEditPos{3, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{3, 1}));
     engine.executeCommand(ecLineEnd);
     engine.executeCommand(ecDeleteChar);
     EXPECT_EQ(host.lines, (std::vector<std::string>{"abcdef"}));
@@ -79,12 +79,12 @@ TEST_F(EngineTest, LineBreakSplitsAndCopiesLeadingBlanks) {
     caretAt(11, 1);
     engine.executeCommand(ecLineBreak);
     EXPECT_EQ(host.lines, (std::vector<std::string>{"  indented", "   text"}));
-    EXPECT_EQ(caret(), (TSynEditPos{3, 2}));
+    EXPECT_EQ(caret(), (TBufferCoord{3, 2}));
     engine.setAutoIndent(false);
     caretAt(1, 1);
     engine.executeCommand(ecInsertLine);  // the caret stays put
     EXPECT_EQ(host.lines, (std::vector<std::string>{"", "  indented", "   text"}));
-    EXPECT_EQ(caret(), (TSynEditPos{1, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{1, 1}));
 }
 
 TEST_F(EngineTest, WordAndLineDeletions) {
@@ -110,7 +110,7 @@ TEST_F(EngineTest, OverwriteReplacesWholeCharacters) {
     caretAt(3, 1);
     type("x");
     EXPECT_EQ(host.lines[0], "\xB4\xB2x" + g("明"));
-    EXPECT_EQ(caret(), (TSynEditPos{4, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{4, 1}));
 }
 
 TEST_F(EngineTest, ReadOnlyRefusesEveryChange) {
@@ -130,27 +130,27 @@ TEST_F(EngineTest, UpAndDownKeepTheDisplayColumnAcrossWrappedRows) {
     load({"abcdefghijkl", "xy"});
     caretAt(5, 1);  // display row 1, column 5
     engine.executeCommand(ecDown);
-    EXPECT_EQ(caret(), (TSynEditPos{11, 1}));  // row 2 of the same line
+    EXPECT_EQ(caret(), (TBufferCoord{11, 1}));  // row 2 of the same line
     engine.executeCommand(ecDown);
-    EXPECT_EQ(caret(), (TSynEditPos{3, 2}));  // a short row: its end
+    EXPECT_EQ(caret(), (TBufferCoord{3, 2}));  // a short row: its end
     engine.executeCommand(ecUp);
-    EXPECT_EQ(caret(), (TSynEditPos{11, 1}));  // the remembered column comes back
+    EXPECT_EQ(caret(), (TBufferCoord{11, 1}));  // the remembered column comes back
     engine.executeCommand(ecUp);
     engine.executeCommand(ecUp);  // at the top nothing moves
-    EXPECT_EQ(caret(), (TSynEditPos{5, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{5, 1}));
 }
 
 TEST_F(EngineTest, VerticalMoveNeverStopsInsideADoubleByteCharacter) {
     load({"abc", g("床前明月")});
     caretAt(3, 1);  // display column 3 falls on the trail byte of 前
     engine.executeCommand(ecDown);
-    EXPECT_EQ(caret(), (TSynEditPos{3, 2}));
+    EXPECT_EQ(caret(), (TBufferCoord{3, 2}));
     caretAt(4, 1);  // the trail byte of 前: back onto its start
     engine.executeCommand(ecDown);
-    EXPECT_EQ(caret(), (TSynEditPos{3, 2}));
+    EXPECT_EQ(caret(), (TBufferCoord{3, 2}));
     caretAt(2, 1);
     engine.executeCommand(ecDown);
-    EXPECT_EQ(caret(), (TSynEditPos{1, 2}));
+    EXPECT_EQ(caret(), (TBufferCoord{1, 2}));
 }
 
 TEST_F(EngineTest, HomeGoesToTheStartOfTheDisplayRowEndToTheLineEnd) {
@@ -158,43 +158,43 @@ TEST_F(EngineTest, HomeGoesToTheStartOfTheDisplayRowEndToTheLineEnd) {
     load({"abcdefghij"});
     caretAt(7, 1);
     engine.executeCommand(ecLineStart);
-    EXPECT_EQ(caret(), (TSynEditPos{5, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{5, 1}));
     engine.executeCommand(ecLineEnd);
-    EXPECT_EQ(caret(), (TSynEditPos{11, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{11, 1}));
 }
 
 TEST_F(EngineTest, LeftAndRightStepOverCharactersAndLineEnds) {
     load({g("a床"), "b"});
     caretAt(2, 1);
     engine.executeCommand(ecRight);
-    EXPECT_EQ(caret(), (TSynEditPos{4, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{4, 1}));
     engine.executeCommand(ecRight);
-    EXPECT_EQ(caret(), (TSynEditPos{1, 2}));
+    EXPECT_EQ(caret(), (TBufferCoord{1, 2}));
     engine.executeCommand(ecLeft);
     engine.executeCommand(ecLeft);
-    EXPECT_EQ(caret(), (TSynEditPos{2, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{2, 1}));
 }
 
 TEST_F(EngineTest, WordMovesStopAtWordStartsAndClauseEnds) {
     load({g("foo bar，床前明月光"), "next"});
     engine.executeCommand(ecWordRight);
-    EXPECT_EQ(caret(), (TSynEditPos{5, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{5, 1}));
     engine.executeCommand(ecWordRight);
-    EXPECT_EQ(caret(), (TSynEditPos{8, 1}));  // before the full-width comma
+    EXPECT_EQ(caret(), (TBufferCoord{8, 1}));  // before the full-width comma
     engine.executeCommand(ecWordRight);
-    EXPECT_EQ(caret(), (TSynEditPos{10, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{10, 1}));
     engine.executeCommand(ecWordRight);
-    EXPECT_EQ(caret(), (TSynEditPos{20, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{20, 1}));
     engine.executeCommand(ecWordRight);
-    EXPECT_EQ(caret(), (TSynEditPos{1, 2}));
+    EXPECT_EQ(caret(), (TBufferCoord{1, 2}));
     engine.executeCommand(ecWordLeft);
-    EXPECT_EQ(caret(), (TSynEditPos{20, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{20, 1}));
     engine.executeCommand(ecWordLeft);
-    EXPECT_EQ(caret(), (TSynEditPos{10, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{10, 1}));
     engine.executeCommand(ecWordLeft);
-    EXPECT_EQ(caret(), (TSynEditPos{8, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{8, 1}));
     engine.executeCommand(ecWordLeft);
-    EXPECT_EQ(caret(), (TSynEditPos{5, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{5, 1}));
 }
 
 TEST_F(EngineTest, ShiftedMovesExtendTheSelection) {
@@ -202,8 +202,8 @@ TEST_F(EngineTest, ShiftedMovesExtendTheSelection) {
     caretAt(2, 1);
     engine.executeCommand(ecSelRight);
     engine.executeCommand(ecSelDown);
-    EXPECT_EQ(engine.selStart(), (TSynEditPos{2, 1}));
-    EXPECT_EQ(engine.selEnd(), (TSynEditPos{3, 2}));
+    EXPECT_EQ(engine.selStart(), (TBufferCoord{2, 1}));
+    EXPECT_EQ(engine.selEnd(), (TBufferCoord{3, 2}));
     EXPECT_EQ(engine.selectedText(), "bc\r\nde");
     engine.executeCommand(ecRight);
     EXPECT_FALSE(engine.hasSelection());
@@ -213,27 +213,27 @@ TEST_F(EngineTest, PageMovesAndEditorEndsScrollTheCaretIntoView) {
     host.window = 3;
     load({"l1", "l2", "l3", "l4", "l5", "l6", "l7", "l8"});
     engine.executeCommand(ecPageDown);
-    EXPECT_EQ(caret(), (TSynEditPos{1, 4}));
+    EXPECT_EQ(caret(), (TBufferCoord{1, 4}));
     EXPECT_EQ(host.top, 4);
     engine.executeCommand(ecSelEditorBottom);
-    EXPECT_EQ(caret(), (TSynEditPos{3, 8}));
+    EXPECT_EQ(caret(), (TBufferCoord{3, 8}));
     EXPECT_EQ(host.top, 6);
-    EXPECT_EQ(engine.selStart(), (TSynEditPos{1, 4}));
+    EXPECT_EQ(engine.selStart(), (TBufferCoord{1, 4}));
     engine.executeCommand(ecPageTop);
-    EXPECT_EQ(caret(), (TSynEditPos{3, 6}));
+    EXPECT_EQ(caret(), (TBufferCoord{3, 6}));
     engine.executeCommand(ecEditorTop);
-    EXPECT_EQ(caret(), (TSynEditPos{1, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{1, 1}));
     EXPECT_EQ(host.top, 1);
 }
 
 TEST_F(EngineTest, SelectAllOnEmptyViewSelectsNothing) {
     engine.executeCommand(ecSelectAll);
     EXPECT_FALSE(engine.hasSelection());
-    EXPECT_EQ(caret(), (TSynEditPos{1, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{1, 1}));
     load({"ab", g("床")});
     engine.executeCommand(ecSelectAll);
-    EXPECT_EQ(engine.selStart(), (TSynEditPos{1, 1}));
-    EXPECT_EQ(caret(), (TSynEditPos{3, 2}));
+    EXPECT_EQ(engine.selStart(), (TBufferCoord{1, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{3, 2}));
 }
 
 TEST_F(EngineTest, SelectWordPicksTheClauseUnderTheCaret) {
@@ -252,7 +252,7 @@ TEST_F(EngineTest, ConsecutiveTypingUndoesAsOneStepUntilTheCaretMoves) {
     type("de");
     engine.undo();
     EXPECT_EQ(engine.text(), "abc");
-    EXPECT_EQ(caret(), (TSynEditPos{4, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{4, 1}));
     engine.undo();
     EXPECT_EQ(engine.text(), "");
     EXPECT_FALSE(engine.canUndo());
@@ -307,7 +307,7 @@ TEST_F(EngineTest, InputMethodStringIsOneUndoStepEach) {
     engine.executeCommand(ecImeStr, g("床前"));
     engine.executeCommand(ecImeStr, g("明月"));
     EXPECT_EQ(engine.text(), "x" + g("床前明月"));
-    EXPECT_EQ(caret(), (TSynEditPos{10, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{10, 1}));
     engine.undo();
     EXPECT_EQ(engine.text(), "x" + g("床前"));
     engine.undo();
@@ -321,8 +321,8 @@ TEST_F(EngineTest, MultiLineDeleteUndoesExactly) {
     EXPECT_EQ(host.lines, (std::vector<std::string>{"fi line"}));
     engine.undo();
     EXPECT_EQ(host.lines, (std::vector<std::string>{"first line", "middle", "last line"}));
-    EXPECT_EQ(engine.selStart(), (TSynEditPos{3, 1}));
-    EXPECT_EQ(engine.selEnd(), (TSynEditPos{5, 3}));
+    EXPECT_EQ(engine.selStart(), (TBufferCoord{3, 1}));
+    EXPECT_EQ(engine.selEnd(), (TBufferCoord{5, 3}));
     engine.redo();
     EXPECT_EQ(host.lines, (std::vector<std::string>{"fi line"}));
 }
@@ -356,7 +356,7 @@ TEST_F(EngineTest, CopyJoinsLinesWithCrLfAndNeedsASelection) {
     engine.copyToClipboard();
     ASSERT_TRUE(clipboard.content.has_value());
     EXPECT_EQ(clipboard.content->text, "first\r\nsecond");
-    EXPECT_EQ(clipboard.content->mode, TSynSelectionMode::smNormal);
+    EXPECT_EQ(clipboard.content->mode, smNormal);
 }
 
 TEST_F(EngineTest, CutThenOneUndoRestoresTextAndSelection) {
@@ -380,11 +380,11 @@ TEST_F(EngineTest, RefusedCopyDuringCutDeletesNothing) {
 
 TEST_F(EngineTest, PasteReplacesTheSelectionAsOneStep) {
     load({"one two"});
-    clipboard.content = TSynClipboardBlock{TSynSelectionMode::smNormal, "A\r\nB"};
+    clipboard.content = TSynClipboardBlock{smNormal, "A\r\nB"};
     engine.setSelection({5, 1}, {8, 1});
     engine.executeCommand(ecPaste);
     EXPECT_EQ(host.lines, (std::vector<std::string>{"one A", "B"}));
-    EXPECT_EQ(caret(), (TSynEditPos{2, 2}));
+    EXPECT_EQ(caret(), (TBufferCoord{2, 2}));
     engine.undo();
     EXPECT_EQ(engine.text(), "one two");
     EXPECT_EQ(engine.selectedText(), "two");
@@ -392,7 +392,7 @@ TEST_F(EngineTest, PasteReplacesTheSelectionAsOneStep) {
 
 TEST_F(EngineTest, ConsecutivePastesAreSeparateSteps) {
     load({""});
-    clipboard.content = TSynClipboardBlock{TSynSelectionMode::smNormal, "p"};
+    clipboard.content = TSynClipboardBlock{smNormal, "p"};
     engine.pasteFromClipboard();
     engine.pasteFromClipboard();
     engine.undo();
@@ -439,11 +439,11 @@ TEST_F(EngineTest, MarkersRememberAndReturn) {
     engine.executeCommand(ecSetMarker0 + 3);
     caretAt(1, 1);
     engine.executeCommand(ecGotoMarker0 + 3);
-    EXPECT_EQ(caret(), (TSynEditPos{2, 2}));
+    EXPECT_EQ(caret(), (TBufferCoord{2, 2}));
     engine.executeCommand(ecClearAllMarkers);
     caretAt(1, 1);
     engine.executeCommand(ecGotoMarker0 + 3);
-    EXPECT_EQ(caret(), (TSynEditPos{1, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{1, 1}));
 }
 
 TEST_F(EngineTest, CaseChangesTouchAsciiLettersOnly) {
@@ -471,9 +471,9 @@ TEST_F(EngineTest, MatchBracketJumpsAcrossLines) {
     load({"f(a, (b)", "  c)"});
     caretAt(2, 1);
     engine.executeCommand(ecMatchBracket);
-    EXPECT_EQ(caret(), (TSynEditPos{4, 2}));
+    EXPECT_EQ(caret(), (TBufferCoord{4, 2}));
     engine.executeCommand(ecMatchBracket);
-    EXPECT_EQ(caret(), (TSynEditPos{2, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{2, 1}));
 }
 
 TEST_F(EngineTest, InertCommandsChangeNothing) {
@@ -483,7 +483,7 @@ TEST_F(EngineTest, InertCommandsChangeNothing) {
                                 ecPrintPreview, ecAutoCompletion, ecCommentBlock, ecShiftTab, ecUserFirst})
         engine.executeCommand(c);
     EXPECT_EQ(engine.text(), "abc");
-    EXPECT_EQ(caret(), (TSynEditPos{2, 1}));
+    EXPECT_EQ(caret(), (TBufferCoord{2, 1}));
 }
 
 }  // namespace

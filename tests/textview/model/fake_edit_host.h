@@ -20,7 +20,7 @@ public:
     int wrapWidth = 1000;
     int window = 10;
     int top = 1;
-    TSynEditPos caretPos, anchorPos;
+    TBufferCoord caretPos, anchorPos;
     int updateDepth = 0;
     int updatesEnded = 0;
 
@@ -37,7 +37,7 @@ public:
     }
 
     struct Row {
-        int line;   // 1-based
+        int Line;   // 1-based
         int start;  // 1-based byte column
         int length;
     };
@@ -58,23 +58,23 @@ public:
     }
 
     int rowCount() const override { return static_cast<int>(rows().size()); }
-    TSynDisplayPos bufferToDisplay(TSynEditPos pos) const override {
+    TDisplayCoord bufferToDisplay(TBufferCoord pos) const override {
         const auto all = rows();
         for (size_t i = 0; i < all.size(); ++i) {
             const Row& r = all[i];
-            const bool lastOfLine = i + 1 == all.size() || all[i + 1].line != r.line;
-            if (r.line == pos.line && (pos.col < r.start + r.length || lastOfLine))
-                return {pos.col - r.start + 1, static_cast<int>(i) + 1};
+            const bool lastOfLine = i + 1 == all.size() || all[i + 1].Line != r.Line;
+            if (r.Line == pos.Line && (pos.Char < r.start + r.length || lastOfLine))
+                return {pos.Char - r.start + 1, static_cast<int>(i) + 1};
         }
-        return {pos.col, pos.line};
+        return {pos.Char, pos.Line};
     }
-    TSynEditPos displayToBuffer(TSynDisplayPos pos) const override {
+    TBufferCoord displayToBuffer(TDisplayCoord pos) const override {
         const auto all = rows();
-        if (pos.row < 1 || pos.row > static_cast<int>(all.size())) return {pos.col, pos.row};
-        const Row& r = all[static_cast<size_t>(pos.row - 1)];
-        int col = r.start + pos.col - 1;
-        if (isInsideChar(lines[static_cast<size_t>(r.line - 1)], col)) ++col;  // onto the character's end
-        return {col, r.line};
+        if (pos.Row < 1 || pos.Row > static_cast<int>(all.size())) return {pos.Column, pos.Row};
+        const Row& r = all[static_cast<size_t>(pos.Row - 1)];
+        int col = r.start + pos.Column - 1;
+        if (isInsideChar(lines[static_cast<size_t>(r.Line - 1)], col)) ++col;  // onto the character's end
+        return {col, r.Line};
     }
     int rowLength(int row) const override {
         const auto all = rows();
@@ -84,9 +84,9 @@ public:
     int topLine() const override { return top; }
     void setTopLine(int row) override { top = std::clamp(row, 1, std::max(1, rowCount() - window + 1)); }
 
-    TSynEditPos caret() const override { return caretPos; }
-    TSynEditPos anchor() const override { return anchorPos; }
-    void setCaretAndAnchor(TSynEditPos caret, TSynEditPos anchor) override {
+    TBufferCoord caret() const override { return caretPos; }
+    TBufferCoord anchor() const override { return anchorPos; }
+    void setCaretAndAnchor(TBufferCoord caret, TBufferCoord anchor) override {
         caretPos = caret;
         anchorPos = anchor;
     }

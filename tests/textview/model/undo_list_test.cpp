@@ -13,8 +13,8 @@ TEST(UndoList, HoldsAtMostMaxItemsDroppingOldest) {
     TSynEditUndoList list;
     for (int i = 1; i <= 1030; ++i) addTyped(list, i);
     EXPECT_EQ(list.size(), 1024u);
-    EXPECT_EQ(list.item(0).start.col, 7);
-    EXPECT_EQ(list.peekItem()->start.col, 1030);
+    EXPECT_EQ(list.item(0).start.Char, 7);
+    EXPECT_EQ(list.peekItem()->start.Char, 1030);
 }
 
 TEST(UndoList, ChangesOutsideBlocksGetDistinctNumbers) {
@@ -69,14 +69,14 @@ TEST(UndoList, GroupingFollowsKindAndBreaks) {
 
 TEST(UndoList, PopAndPushKeepTheItem) {
     TSynEditUndoList undo, redo;
-    undo.addChange(R::crDelete, {2, 3}, {4, 3}, "ab", TSynSelectionMode::smLine);
+    undo.addChange(R::crDelete, {2, 3}, {4, 3}, "ab", smLine);
     TSynEditUndoItem item = undo.popItem();
     EXPECT_TRUE(undo.empty());
     redo.pushItem(item);
     ASSERT_NE(redo.peekItem(), nullptr);
     EXPECT_EQ(redo.peekItem()->text, "ab");
-    EXPECT_EQ(redo.peekItem()->selMode, TSynSelectionMode::smLine);
-    EXPECT_EQ(redo.peekItem()->end, (TSynEditPos{4, 3}));
+    EXPECT_EQ(redo.peekItem()->selMode, smLine);
+    EXPECT_EQ(redo.peekItem()->end, (TBufferCoord{4, 3}));
     // Numbers handed out afterwards never collide with a number pushed back.
     redo.addChange(R::crInsert, {1, 1}, {2, 1}, "z");
     EXPECT_GT(redo.item(1).changeNumber, item.changeNumber);
