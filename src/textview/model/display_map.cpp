@@ -23,6 +23,8 @@ int TSynDisplayMap::lineToRow(int line) const { return wrap_ ? wrap_->LineToRow(
 
 int TSynDisplayMap::rowToLine(int row) const { return wrap_ ? wrap_->RowToLine(row) : row; }
 
+int TSynDisplayMap::rowsOfLine(int line) const { return wrap_ ? wrap_->RowsOfLine(line) : 1; }
+
 int TSynDisplayMap::rowLength(int row) const {
     return wrap_ ? wrap_->GetRowLength(row) : lines_.ExpandedStringLength(row - 1);
 }

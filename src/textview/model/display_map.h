@@ -24,6 +24,7 @@ public:
     int rowCount() const;
     int lineToRow(int line) const;
     int rowToLine(int row) const;
+    int rowsOfLine(int line) const;
     // Cells of a row (the expanded line length without word wrap).
     int rowLength(int row) const;
     TDisplayCoord bufferToDisplay(TBufferCoord pos) const;

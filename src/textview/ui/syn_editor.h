@@ -1,0 +1,235 @@
+#pragma once
+// The reading text view: GBK lines laid out on a fixed-cell grid, word-wrapped at the view's width
+// and painted as ruled letter paper (one ruled line under every display row of text), with the
+// caret's row in the active-line colours, a thin vertical scroll bar and a top-line hint while the
+// thumb is dragged.
+//
+// Layout and state live in the Qt-free model (line store, word-wrap index, metrics, caret and
+// selection); this widget measures the font, paints and routes input. Keyboard, mouse and input
+// method handling are in syn_editor_input.cpp.
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QRawFont>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+
+#include "platform/model/color.h"
+#include "textview/model/active_line.h"
+#include "textview/model/caret_selection.h"
+#include "textview/model/display_map.h"
+#include "textview/model/line_divider.h"
+#include "textview/model/line_store.h"
+#include "textview/model/right_edge.h"
+#include "textview/model/scroll_bar_math.h"
+#include "textview/model/selected_color.h"
+#include "textview/model/view_metrics.h"
+#include "textview/model/word_wrap_settings.h"
+
+namespace veyrin {
+
+class TSynFlatScrollBar;
+
+enum TSynDocumentState { smsNormal, smsDocument };
+
+struct TSynFontStyle {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    friend bool operator==(const TSynFontStyle&, const TSynFontStyle&) = default;
+};
+
+class TSynEditor : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit TSynEditor(QWidget* parent = nullptr);
+    ~TSynEditor() override;
+
+    // --- Text ---
+    TSynEditStringList& Lines() { return lines_; }
+    const TSynEditStringList& Lines() const { return lines_; }
+    // The framework's assign: begin update, Clear, AddStrings, end update (file format not copied).
+    void assignLines(const TSynEditStringList& other);
+
+    TSynEditFileFormat DocumentFormat() const { return lines_.FileFormat(); }
+    void setDocumentFormat(TSynEditFileFormat format);
+    const std::string& DocumentName() const { return documentName_; }
+    void setDocumentName(const std::string& name);
+    TSynDocumentState DocumentState() const { return documentState_; }
+    void setDocumentState(TSynDocumentState state) { documentState_ = state; }
+
+    // --- Font (face in GBK, size in points) ---
+    void setFontName(const std::string& gbkFace);
+    const std::string& fontName() const { return fontName_; }
+    void setFontSize(int points);
+    int fontSize() const { return fontSize_; }
+    void setFontColor(TColor color);
+    TColor fontColor() const { return fontColor_; }
+    void setFontStyle(const TSynFontStyle& style);
+    TSynFontStyle fontStyle() const { return fontStyle_; }
+    // The font as drawn (pixel height from the point size).
+    const QFont& textFont() const { return font_; }
+
+    // --- Colours and settings objects ---
+    void setColor(TColor color);
+    TColor color() const { return color_; }
+    TSynLineDivider& LineDivider() { return lineDivider_; }
+    TSynActiveLine& ActiveLine() { return activeLine_; }
+    TSynRightEdge& RightEdge() { return rightEdge_; }
+    TSynWordWrap& WordWrap() { return wordWrap_; }
+    TSynSelectedColor& SelectedColor() { return selectedColor_; }
+    void setScrollHintColor(TColor color) { scrollHintColor_ = color; }
+    TColor scrollHintColor() const { return scrollHintColor_; }
+
+    // --- Layout ---
+    void setLineSpacingRule(TLineSpacingRule rule);
+    TLineSpacingRule lineSpacingRule() const { return lineSpacingRule_; }
+    void setLineSpacing(int pixels);
+    int lineSpacing() const { return lineSpacing_; }
+    void setTabWidth(int width);
+    int tabWidth() const { return lines_.TabWidth(); }
+
+    int topLine() const { return topLine_; }
+    void setTopLine(int row);
+    int rowCount() const { return displayMap_.rowCount(); }
+    int linesInWindow() const { return metrics_.linesInWindow; }
+    int charsInWindow() const { return metrics_.charsInWindow; }
+    int rowHeight() const { return metrics_.rowHeight; }
+    int charWidth() const { return metrics_.charWidth; }
+    int textHeight() const { return metrics_.textHeight; }
+    int extraSpacing() const { return metrics_.extraSpacing; }
+    int textLeft() const { return metrics_.textLeft(); }
+    const TSynViewMetrics& metrics() const { return metrics_; }
+    const TSynDisplayMap& displayMap() const { return displayMap_; }
+    int rowToLine(int row) const { return displayMap_.rowToLine(row); }
+    int lineToRow(int line) const { return displayMap_.lineToRow(line); }
+    TDisplayCoord bufferToDisplayPos(TBufferCoord pos) const { return displayMap_.bufferToDisplay(pos); }
+    TBufferCoord displayToBufferPos(TDisplayCoord pos) const { return displayMap_.displayToBuffer(pos); }
+
+    // --- Caret and selection (buffer positions from 1) ---
+    TBufferCoord caretXY() const { return selection_.caret(); }
+    // Moves the caret (collapsing the selection unless `extend`) and scrolls it into view.
+    void setCaretXY(TBufferCoord pos, bool extend = false);
+    void setSelection(TBufferCoord anchor, TBufferCoord caret);
+    const TSynCaretSelection& selection() const { return selection_; }
+    bool hasSelection() const { return selection_.hasSelection(); }
+    // The selected bytes, lines joined with CR LF.
+    std::string selectedText() const;
+    int caretRow() const;
+    void ensureCaretVisible();
+    // The buffer position under a viewport point (click: nearest boundary; drag: cell under it).
+    TBufferCoord pixelToBufferPos(QPoint viewportPos, bool dragging) const;
+
+    // --- Scroll bar ---
+    TSynFlatScrollBar* flatScrollBar() const { return scrollBar_; }
+    TScrollBarInfo scrollBarInfo() const;
+
+    // --- Repaint requests ---
+    void invalidateAll();
+    void invalidateLines(int firstLine, int lastLine);
+    void invalidateRow(int row);
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+signals:
+    void dblClicked();
+    void statusChanged();
+    // The lines were cleared: whoever keeps undo and redo empties them.
+    void linesCleared();
+    void caretMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Input (syn_editor_input.cpp).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    void connectLineHooks();
+    void onLinesCleared();
+    void onLinesInserted(int index, int count);
+    void onLinesDeleted(int index, int count);
+    void onLineReplaced(int index, int count);
+    void onAfterChange();
+    void invalidateRect(const QRect& rect);
+
+    void rebuildFont();
+    void fontChanged();
+    void sizeChanged();
+    int currentWrapColumn() const;
+    void applyWordWrap();
+
+    void updateScrollBar();
+    void onScrollBarAction(int action);
+    void onScrollBarReleased();
+    void showScrollHint();
+
+    QRect caretRect() const;
+    void restartCaretBlink();
+    void caretRowMaybeChanged(int oldRow);
+
+    // Painting (syn_editor_paint.cpp).
+    void paintTextArea(class QPainter& painter, const QRect& clip) const;
+    void paintRow(QPainter& painter, const QRect& clip, int row, std::string_view rowText, int firstColumn,
+                  int lastColumn, bool isCaretRow) const;
+    void paintSelectedPart(QPainter& painter, const QRect& rowRect, int row, std::string_view rowText,
+                           int baseline) const;
+    void drawCells(QPainter& painter, std::string_view rowText, int fromColumn, int toColumn, int baseline,
+                   const QColor& color) const;
+    int columnX(int column) const { return textLeft() + (column - leftChar_) * charWidth(); }
+    void paintCaret(QPainter& painter) const;
+
+    // Input helpers (syn_editor_input.cpp).
+    void moveCaretByKey(int key, bool extend);
+
+    TSynEditStringList lines_;
+    TSynDisplayMap displayMap_;
+    TSynViewMetrics metrics_;
+    TSynCaretSelection selection_;
+    TSynLineDivider lineDivider_;
+    TSynActiveLine activeLine_;
+    TSynRightEdge rightEdge_;
+    TSynWordWrap wordWrap_;
+    TSynSelectedColor selectedColor_;
+
+    std::string fontName_;
+    int fontSize_ = 10;
+    TColor fontColor_ = clWindowText;
+    TSynFontStyle fontStyle_;
+    QFont font_;
+    QRawFont rawFont_;
+    int fontAscent_ = 0;
+    TColor color_ = clWindow;
+    TColor scrollHintColor_ = clInfoBk;
+    TLineSpacingRule lineSpacingRule_ = lsSingle;
+    int lineSpacing_ = 0;
+
+    int topLine_ = 1;
+    int leftChar_ = 1;
+    bool linesChanging_ = false;
+    QRect pendingInvalid_;
+    bool statusChangePending_ = false;
+
+    std::string documentName_;
+    TSynDocumentState documentState_ = smsNormal;
+
+    TSynFlatScrollBar* scrollBar_ = nullptr;
+    TWheelAccumulator wheel_;
+    QTimer caretBlink_;
+    bool caretShown_ = false;
+    bool selecting_ = false;
+};
+
+}  // namespace veyrin

@@ -1,0 +1,181 @@
+// Painting of the text view: ruled letter paper, one display row at a time, only within the clip.
+
+#include <QGlyphRun>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/ui/qt_color.h"
+#include "textview/model/gbk_cells.h"
+#include "textview/ui/gbk_glyph_table.h"
+#include "textview/ui/syn_editor.h"
+
+namespace veyrin {
+namespace {
+
+Qt::PenStyle toQtPenStyle(TPenStyle style) {
+    switch (style) {
+        case psDash: return Qt::DashLine;
+        case psDot: return Qt::DotLine;
+        case psDashDot: return Qt::DashDotLine;
+        case psDashDotDot: return Qt::DashDotDotLine;
+        case psClear: return Qt::NoPen;
+        case psSolid:
+        case psInsideFrame: break;
+    }
+    return Qt::SolidLine;
+}
+
+QPen thinPen(TColor color, TPenStyle style) {
+    QPen pen(toQColor(color), 1, toQtPenStyle(style));
+    pen.setCosmetic(true);
+    return pen;
+}
+
+// Byte 0x00 and tab fillers are drawn as blanks.
+char16_t drawableCode(char16_t code) { return (code == 0 || code == u'\t') ? u' ' : code; }
+
+}  // namespace
+
+void TSynEditor::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    paintTextArea(painter, event->rect());
+    paintCaret(painter);
+}
+
+void TSynEditor::paintTextArea(QPainter& painter, const QRect& clip) const {
+    const QColor background = toQColor(color_);
+    const int cw = charWidth();
+    const int rh = rowHeight();
+    const int left = textLeft();
+    const int clipRight = clip.x() + clip.width();
+    const int clipBottom = clip.y() + clip.height();
+    if (cw <= 0 || rh <= 0) {
+        painter.fillRect(clip, background);
+        return;
+    }
+    const int firstColumn = clip.left() > left ? leftChar_ + (clip.left() - left) / cw : leftChar_;
+    const int lastColumn = leftChar_ + (clipRight + cw - left - 1) / cw;
+    const int firstRow = std::max(clip.top() / rh + topLine_, topLine_);
+    const int lastRow = std::min(topLine_ + (clipBottom + rh - 1) / rh, rowCount());
+
+    if (clip.left() < left) painter.fillRect(QRect(metrics_.gutterWidth, clip.top(), left, clip.height()), background);
+
+    if (firstRow <= lastRow) {
+        const int activeRow = activeLine_.Visible() ? caretRow() : 0;
+        std::string scratch;
+        for (int line = rowToLine(firstRow); line <= rowToLine(lastRow); ++line) {
+            std::string_view text = lines_.ExpandedView(line - 1, scratch);
+            const int lineFirstRow = lineToRow(line);
+            const int lineRows = displayMap_.rowsOfLine(line);
+            size_t rowStart = 0;
+            for (int row = lineFirstRow; row < lineFirstRow + lineRows && row <= lastRow; ++row) {
+                size_t length = displayMap_.wordWrap() ? static_cast<size_t>(displayMap_.rowLength(row)) : text.size();
+                std::string_view rowText = text.substr(std::min(rowStart, text.size()), length);
+                if (row >= firstRow) paintRow(painter, clip, row, rowText, firstColumn, lastColumn, row == activeRow);
+                rowStart += length;
+            }
+        }
+    }
+
+    // Below the last row: background only, no ruled lines.
+    const int belowTop = rh * (std::max(lastRow, firstRow - 1) - topLine_ + 1);
+    const int areaLeft = std::max(clip.left(), left);
+    if (belowTop < clipBottom) painter.fillRect(QRect(areaLeft, belowTop, clipRight - areaLeft, clipBottom - belowTop), background);
+
+    if (rightEdge_.Visible() && rightEdge_.Position() > 0) {
+        int x = left + (rightEdge_.Position() - leftChar_ + 1) * cw;
+        if (x >= clip.left() && x < clipRight) {
+            painter.setPen(thinPen(rightEdge_.Color(), rightEdge_.Style()));
+            painter.drawLine(x, 0, x, viewport()->height() - 1);
+        }
+    }
+}
+
+void TSynEditor::paintRow(QPainter& painter, const QRect& clip, int row, std::string_view rowText, int firstColumn,
+                          int lastColumn, bool isCaretRow) const {
+    const bool active = isCaretRow && activeLine_.Visible();
+    const TColor foreground = active && activeLine_.Foreground() != clNone ? activeLine_.Foreground() : fontColor_;
+    const TColor background = active && activeLine_.Background() != clNone ? activeLine_.Background() : color_;
+    const int top = metrics_.rowTop(row, topLine_);
+    const int areaLeft = std::max(clip.left(), textLeft());
+    const QRect rowRect(areaLeft, top, clip.x() + clip.width() - areaLeft, rowHeight());
+    // The spacing is split evenly above and below the text, the odd pixel going below.
+    const int baseline = top + (rowHeight() - textHeight()) / 2 + fontAscent_;
+
+    painter.fillRect(rowRect, toQColor(background));
+    drawCells(painter, rowText, firstColumn, lastColumn, baseline, toQColor(foreground));
+    if (selection_.hasSelection()) paintSelectedPart(painter, rowRect, row, rowText, baseline);
+
+    if (lineDivider_.Visible()) {
+        const int y = top + rowHeight() - 1;
+        painter.setPen(thinPen(lineDivider_.Color(), lineDivider_.Style()));
+        painter.drawLine(textLeft(), y, viewport()->width() - 1, y);
+    }
+}
+
+void TSynEditor::paintSelectedPart(QPainter& painter, const QRect& rowRect, int row, std::string_view rowText,
+                                   int baseline) const {
+    TDisplayCoord begin = bufferToDisplayPos(selection_.selectionBegin());
+    TDisplayCoord end = bufferToDisplayPos(selection_.selectionEnd());
+    if (row < begin.Row || row > end.Row) return;
+    int from = row == begin.Row ? begin.Column : 1;
+    int to = row == end.Row ? end.Column : static_cast<int>(rowText.size()) + 1;
+    QRect selected = QRect(QPoint(columnX(from), rowRect.top()), QPoint(columnX(to) - 1, rowRect.bottom())) & rowRect;
+    if (selected.isEmpty()) return;
+    painter.save();
+    painter.setClipRect(selected, Qt::IntersectClip);
+    painter.fillRect(selected, toQColor(selectedColor_.Background()));
+    drawCells(painter, rowText, from, to - 1, baseline, toQColor(selectedColor_.Foreground()));
+    painter.restore();
+}
+
+void TSynEditor::drawCells(QPainter& painter, std::string_view rowText, int fromColumn, int toColumn, int baseline,
+                           const QColor& color) const {
+    size_t from = static_cast<size_t>(std::max(fromColumn, 1) - 1);
+    size_t end = std::min(static_cast<size_t>(std::max(toColumn, 0)), rowText.size());
+    if (from >= end) return;
+    // A character cut by the left border is drawn whole.
+    if (isTrailByteAt(rowText, 0, from)) --from;
+
+    std::vector<QChar> chars;
+    std::vector<QPointF> positions;
+    chars.reserve(end - from);
+    positions.reserve(end - from);
+    for (size_t i = from; i < end;) {
+        TGbkChar c = gbkCharAt(rowText, i);
+        chars.push_back(QChar(drawableCode(c.code)));
+        positions.emplace_back(columnX(static_cast<int>(i) + 1), baseline);
+        i += static_cast<size_t>(c.bytes);
+    }
+    int count = static_cast<int>(chars.size());
+    std::vector<quint32> glyphs(chars.size());
+    if (!rawFont_.isValid() || !rawFont_.glyphIndexesForChars(chars.data(), count, glyphs.data(), &count)) return;
+
+    painter.setPen(color);
+    QGlyphRun run;
+    run.setRawFont(rawFont_);
+    run.setGlyphIndexes(QList<quint32>(glyphs.begin(), glyphs.begin() + count));
+    run.setPositions(QList<QPointF>(positions.begin(), positions.begin() + count));
+    run.setUnderline(fontStyle_.underline);
+    run.setStrikeOut(fontStyle_.strikeOut);
+    painter.drawGlyphRun(QPointF(0, 0), run);
+
+    // Characters the face lacks go through the font's fallback, still placed in their cells.
+    for (int i = 0; i < count; ++i) {
+        if (glyphs[static_cast<size_t>(i)] != 0) continue;
+        painter.setFont(font_);
+        painter.drawText(positions[static_cast<size_t>(i)], QString(chars[static_cast<size_t>(i)]));
+    }
+}
+
+void TSynEditor::paintCaret(QPainter& painter) const {
+    if (!caretShown_ || !hasFocus()) return;
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.fillRect(caretRect(), Qt::white);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+}  // namespace veyrin
