@@ -20,6 +20,7 @@
 #include "textview/model/active_line.h"
 #include "textview/model/caret_selection.h"
 #include "textview/model/display_map.h"
+#include "textview/model/editor_commands.h"
 #include "textview/model/line_divider.h"
 #include "textview/model/line_store.h"
 #include "textview/model/right_edge.h"
@@ -31,6 +32,9 @@
 namespace veyrin {
 
 class TSynFlatScrollBar;
+class TSynEditingController;
+class TSynEditEngine;
+class TSynEditKeyStrokes;
 
 enum TSynDocumentState { smsNormal, smsDocument };
 
@@ -132,6 +136,28 @@ public:
     void invalidateLines(int firstLine, int lastLine);
     void invalidateRow(int row);
 
+    // --- Editing (syn_editor_editing.cpp; the commands live in the editing controller) ---
+    void cutToClipboard();
+    void copyToClipboard();
+    void pasteFromClipboard();
+    void clearSelection();
+    void selectAll();
+    void undo();
+    void redo();
+    bool canUndo() const;
+    bool canRedo() const;
+    bool canPaste() const;
+    bool readOnly() const;
+    void setReadOnly(bool value);
+    bool insertMode() const;
+    // The whole text, lines joined with CR LF and no break after the last; setting it clears undo.
+    std::string text() const;
+    void setText(std::string_view gbkText);
+    // Runs one editor command; `text` carries the character of ecChar and the string of ecImeStr.
+    void executeCommand(TSynEditorCommand command, std::string_view text = {});
+    TSynEditEngine& editingEngine();
+    TSynEditKeyStrokes& keyStrokes();
+
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 signals:
@@ -191,8 +217,11 @@ private:
     int columnX(int column) const { return textLeft() + (column - leftChar_) * charWidth(); }
     void paintCaret(QPainter& painter) const;
 
-    // Input helpers (syn_editor_input.cpp).
-    void moveCaretByKey(int key, bool extend);
+    // Input and editing (syn_editor_input.cpp, syn_editor_editing.cpp).
+    struct EditingDeleter {
+        void operator()(TSynEditingController* controller) const;
+    };
+    TSynEditingController& editing() const;
 
     TSynEditStringList lines_;
     TSynDisplayMap displayMap_;
@@ -230,6 +259,7 @@ private:
     QTimer caretBlink_;
     bool caretShown_ = false;
     bool selecting_ = false;
+    mutable std::unique_ptr<TSynEditingController, EditingDeleter> editing_;
 };
 
 }  // namespace veyrin
