@@ -189,6 +189,12 @@ void TSynEditor::rebuildFont() {
     font_.setUnderline(fontStyle_.underline);
     font_.setStrikeOut(fontStyle_.strikeOut);
     font_.setKerning(false);
+    // Crisp cells like printed letter paper; the Song face also carries hand-tuned bitmaps for the
+    // small sizes, which only unsmoothed drawing uses.
+    font_.setStyleStrategy(QFont::NoAntialias);
+    // A proportional face is asked for in its fixed-pitch form; the cells are fixed either way.
+    QFontMetrics measured(font_);
+    if (measured.averageCharWidth() != measured.maxWidth()) font_.setFixedPitch(true);
     rawFont_ = QRawFont::fromFont(font_);
     fontAscent_ = QFontMetrics(font_).ascent();
     QGuiApplication::inputMethod()->update(Qt::ImFont);
@@ -246,9 +252,8 @@ void TSynEditor::setTopLine(int row) {
     topLine_ = row;
     int rows = std::abs(delta);
     if (rows < linesInWindow() && !linesChanging_) {
+        // Partial rows below the last whole one are painted too, so moving the pixels is exact.
         viewport()->scroll(0, delta * rowHeight());
-        // The band below the last whole row is not a whole row: repaint it rather than move it.
-        invalidateRect(QRect(0, (linesInWindow() - rows) * rowHeight(), viewport()->width(), viewport()->height()));
         if (caretShown_) viewport()->update(caretRect());
     } else {
         invalidateAll();
