@@ -101,6 +101,26 @@ private slots:
         QCOMPARE(view->text(), std::string("abAxy"));
     }
 
+    void upDownAndHomeWorkOnWrappedRows() {
+        // 20 cells per row: a line of 15 Chinese characters wraps into rows of 20 and 10 bytes;
+        // "a" + 15 characters wraps after 19 bytes, never between the two bytes of a character.
+        auto view = makeView(g("床前明月光疑是地上霜举头望明月") + "\r\na" + g("床前明月光疑是地上霜举头望明月"), 2 + 20 * 6);
+        QVERIFY(view);
+        QCOMPARE(view->charsInWindow(), 20);
+        QCOMPARE(view->rowCount(), 4);
+        view->setCaretXY({7, 1});
+        press(*view, Qt::Key_Down);  // row 2, display column 7: byte 27 of line 1
+        QCOMPARE(view->caretXY(), (TBufferCoord{27, 1}));
+        press(*view, Qt::Key_Down);  // row 3 starts "a": column 7 is a trail byte, so back to 6
+        QCOMPARE(view->caretXY(), (TBufferCoord{6, 2}));
+        press(*view, Qt::Key_Down);  // row 4 starts at byte 20 of line 2
+        QCOMPARE(view->caretXY(), (TBufferCoord{26, 2}));
+        press(*view, Qt::Key_Home);
+        QCOMPARE(view->caretXY(), (TBufferCoord{20, 2}));
+        press(*view, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(view->selectedText(), "a" + g("床前明月光疑是地上"));
+    }
+
     void undoAndRedoByKey() {
         auto view = makeView("");
         QVERIFY(view);
