@@ -70,9 +70,23 @@ std::string readWholeFile(const std::filesystem::path& base, const std::string& 
     std::filesystem::path path = resolveProgramPath(base, programPath);
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) throwCannotOpen(programPath);
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throwCannotOpen(programPath);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One read of the known size (large texts load in one step); files whose size cannot be told
+    // up front are read to their end instead.
+    std::streamoff size = in.tellg();
+    std::string bytes;
+    if (size > 0 && in.seekg(0, std::ios::beg)) {
+        bytes.resize(static_cast<size_t>(size));
+        in.read(bytes.data(), size);
+        bytes.resize(static_cast<size_t>(in.gcount()));
+        if (in.bad()) throwCannotOpen(programPath);
+        in.clear();
+    } else {
+        in.clear();
+        in.seekg(0, std::ios::beg);
+    }
+    bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad()) throwCannotOpen(programPath);
     return bytes;
 }

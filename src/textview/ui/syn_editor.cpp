@@ -246,9 +246,8 @@ void TSynEditor::setTopLine(int row) {
     topLine_ = row;
     int rows = std::abs(delta);
     if (rows < linesInWindow() && !linesChanging_) {
+        // Partial rows below the last whole one are painted too, so moving the pixels is exact.
         viewport()->scroll(0, delta * rowHeight());
-        // The band below the last whole row is not a whole row: repaint it rather than move it.
-        invalidateRect(QRect(0, (linesInWindow() - rows) * rowHeight(), viewport()->width(), viewport()->height()));
         if (caretShown_) viewport()->update(caretRect());
     } else {
         invalidateAll();

@@ -3,9 +3,9 @@
 #include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QVarLengthArray>
 
 #include <algorithm>
-#include <vector>
 
 #include "platform/ui/qt_color.h"
 #include "textview/model/gbk_cells.h"
@@ -140,34 +140,35 @@ void TSynEditor::drawCells(QPainter& painter, std::string_view rowText, int from
     // A character cut by the left border is drawn whole.
     if (isTrailByteAt(rowText, 0, from)) --from;
 
-    std::vector<QChar> chars;
-    std::vector<QPointF> positions;
-    chars.reserve(end - from);
-    positions.reserve(end - from);
+    QVarLengthArray<QChar, 512> chars;
+    QList<QPointF> positions;
+    positions.reserve(static_cast<qsizetype>(end - from));
     for (size_t i = from; i < end;) {
         TGbkChar c = gbkCharAt(rowText, i);
-        chars.push_back(QChar(drawableCode(c.code)));
-        positions.emplace_back(columnX(static_cast<int>(i) + 1), baseline);
+        chars.append(QChar(drawableCode(c.code)));
+        positions.append(QPointF(columnX(static_cast<int>(i) + 1), baseline));
         i += static_cast<size_t>(c.bytes);
     }
     int count = static_cast<int>(chars.size());
-    std::vector<quint32> glyphs(chars.size());
+    QList<quint32> glyphs(count);
     if (!rawFont_.isValid() || !rawFont_.glyphIndexesForChars(chars.data(), count, glyphs.data(), &count)) return;
+    glyphs.resize(count);
+    positions.resize(count);
 
     painter.setPen(color);
     QGlyphRun run;
     run.setRawFont(rawFont_);
-    run.setGlyphIndexes(QList<quint32>(glyphs.begin(), glyphs.begin() + count));
-    run.setPositions(QList<QPointF>(positions.begin(), positions.begin() + count));
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
     run.setUnderline(fontStyle_.underline);
     run.setStrikeOut(fontStyle_.strikeOut);
     painter.drawGlyphRun(QPointF(0, 0), run);
 
     // Characters the face lacks go through the font's fallback, still placed in their cells.
     for (int i = 0; i < count; ++i) {
-        if (glyphs[static_cast<size_t>(i)] != 0) continue;
+        if (glyphs[i] != 0) continue;
         painter.setFont(font_);
-        painter.drawText(positions[static_cast<size_t>(i)], QString(chars[static_cast<size_t>(i)]));
+        painter.drawText(positions[i], QString(chars[i]));
     }
 }
 

@@ -71,6 +71,15 @@ TEST(LineStoreLoad, SplitsEveryBreakStyleAndDetectsTheFormat) {
     }
 }
 
+TEST(LineStoreLoad, StreamsAreReadFromTheirStart) {
+    std::istringstream in("one\rtwo\r");
+    in.seekg(4);
+    TSynEditStringList list;
+    list.LoadFromStream(in);
+    EXPECT_EQ(linesOf(list), (std::vector<std::string>{"one", "two"}));
+    EXPECT_EQ(list.FileFormat(), sffMac);
+}
+
 TEST(LineStoreLoad, EmptyDataGivesNoLinesAndSavesEmpty) {
     TSynEditStringList list;
     list.Add("old");

@@ -169,6 +169,19 @@ private slots:
         QCOMPARE(image.pixel(blankX, 26 + 3), kActiveBackground);
     }
 
+    void aCharacterCutByTheLeftBorderOfThePaintIsDrawnWhole() {
+        auto view = makeView(300, 4 * 26, chinese(20));
+        QVERIFY(view);
+        view->clearFocus();
+        QImage full = paint(*view);
+        // The paint rectangle starts on the trail byte of the second character (column 4).
+        const QRect clip(2 + 3 * 6, 0, 120, 26);
+        QImage partial(full.size(), QImage::Format_RGB32);
+        partial.fill(Qt::magenta);
+        view->viewport()->render(&partial, clip.topLeft(), QRegion(clip));
+        QCOMPARE(partial.copy(clip), full.copy(clip));
+    }
+
     void textMovesWithTheRuledLinesWhenScrolledByOneRow() {
         std::string text;
         for (int i = 0; i < 30; ++i) text += chinese(i % 7 + 1) + "\r\n";
