@@ -94,8 +94,29 @@ void BM_TypeChineseByInputMethod(benchmark::State& state) {
     typeIntoWrappedDocument(state, ecImeStr, gbk::fromUtf8("诗"));
 }
 
+// Whole-document edits stay linear: select all, delete, undo, redo on the 5 MB document.
+void BM_DeleteAllUndoRedo(benchmark::State& state) {
+    static const std::string document = makeDocument();
+    TSynEditor view;
+    applyReaderDesignValues(view);
+    view.resize(600 + TSynFlatScrollBar::kThickness, 500);
+    view.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        view.Lines().LoadFromBytes(document);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        view.selectAll();
+        view.clearSelection();
+        view.undo();
+        view.redo();
+        QCoreApplication::processEvents();
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_DeleteAllUndoRedo)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeAsciiInWrappedDocument)->Iterations(kKeystrokes)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeChineseByInputMethod)->Iterations(kKeystrokes)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
