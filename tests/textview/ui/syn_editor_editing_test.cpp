@@ -12,7 +12,9 @@
 #include "platform/ui/font_faces.h"
 #include "platform/ui/gbk_qt.h"
 #include "textview/model/editor_engine.h"
+#include "textview/model/key_strokes.h"
 #include "textview/ui/flat_scroll_bar.h"
+#include "textview/ui/key_translation.h"
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_clipboard.h"
 #include "textview/ui/syn_editor.h"
@@ -119,6 +121,40 @@ private slots:
         QCOMPARE(view->caretXY(), (TBufferCoord{20, 2}));
         press(*view, Qt::Key_Up, Qt::ShiftModifier);
         QCOMPARE(view->selectedText(), "a" + g("床前明月光疑是地上"));
+    }
+
+    // Every bound command, the inert ones included, keeps the caret on the text, and undo takes the
+    // text back to where it was.
+    void everyDefaultBindingLeavesAConsistentView() {
+        const std::string original = g("床前明月光，疑是地上霜。") + "\r\n(ab) [cd]\r\n\r\nlast line";
+        auto view = makeView("", 2 + 20 * 6);
+        QVERIFY(view);
+        const QList<int> qtKeys = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp,
+                                   Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Insert, Qt::Key_Delete,
+                                   Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Tab, Qt::Key_F1};
+        auto qtKeyFor = [&](int virtualKey) {
+            for (int key : qtKeys)
+                if (virtualKeyFor(key) == virtualKey) return key;
+            return virtualKey;  // digits and letters share their codes
+        };
+        const auto strokes = view->keyStrokes().items();
+        for (const TSynEditKeyStroke& stroke : strokes) {
+            const QByteArray name = QByteArray::number(stroke.command);
+            view->setText(original);
+            view->setSelection({3, 1}, {2, 2});
+            Qt::KeyboardModifiers modifiers;
+            if (stroke.first.shift & ssShift) modifiers |= Qt::ShiftModifier;
+            if (stroke.first.shift & ssCtrl) modifiers |= Qt::ControlModifier;
+            if (stroke.first.shift & ssAlt) modifiers |= Qt::AltModifier;
+            press(*view, qtKeyFor(stroke.first.key), modifiers);
+            const TBufferCoord caret = view->caretXY();
+            QVERIFY2(caret.Line >= 1 && caret.Line <= std::max(1, view->Lines().Count()), name);
+            QVERIFY2(caret.Char >= 1 && caret.Char <= static_cast<int>(view->Lines().GetView(caret.Line - 1).size()) + 1,
+                     name);
+            QVERIFY2(view->topLine() >= 1, name);
+            while (view->canUndo()) view->undo();
+            QVERIFY2(view->text() == original, name);
+        }
     }
 
     void undoAndRedoByKey() {
