@@ -24,7 +24,9 @@ TSynEditingController::TSynEditingController(TSynEditor& view)
 }
 
 void TSynEditingController::executeCommand(TSynEditorCommand command, std::string_view text) {
+    const bool insertMode = engine_.insertMode();
     engine_.executeCommand(command, text);
+    if (engine_.insertMode() != insertMode) view_.viewport()->update();  // the caret changes shape
     QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle);
 }
 

@@ -157,6 +157,20 @@ private slots:
         }
     }
 
+    void insertKeyTogglesOverwriteAndTheBlockCaret() {
+        auto view = makeView(g("床前") + "ab");
+        QVERIFY(view);
+        const int barWidth = view->inputMethodQuery(Qt::ImCursorRectangle).toRect().width();
+        press(*view, Qt::Key_Insert);
+        QVERIFY(!view->insertMode());
+        QCOMPARE(view->inputMethodQuery(Qt::ImCursorRectangle).toRect().width(), view->charWidth());
+        QVERIFY(barWidth < view->charWidth());
+        QTest::keyClicks(view.get(), "xy");  // each replaces one whole character
+        QCOMPARE(view->text(), std::string("xyab"));
+        press(*view, Qt::Key_Insert);
+        QVERIFY(view->insertMode());
+    }
+
     void undoAndRedoByKey() {
         auto view = makeView("");
         QVERIFY(view);
