@@ -189,6 +189,9 @@ void TSynEditor::rebuildFont() {
     font_.setUnderline(fontStyle_.underline);
     font_.setStrikeOut(fontStyle_.strikeOut);
     font_.setKerning(false);
+    // A proportional face is asked for in its fixed-pitch form; the cells are fixed either way.
+    QFontMetrics measured(font_);
+    if (measured.averageCharWidth() != measured.maxWidth()) font_.setFixedPitch(true);
     rawFont_ = QRawFont::fromFont(font_);
     fontAscent_ = QFontMetrics(font_).ascent();
     QGuiApplication::inputMethod()->update(Qt::ImFont);

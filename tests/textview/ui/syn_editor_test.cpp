@@ -288,6 +288,39 @@ private slots:
         QCOMPARE(view->topLine(), 40 - view->linesInWindow() + 1);
     }
 
+    void wheelNotchesScrollByTheSystemLineCount() {
+        std::string text;
+        for (int i = 0; i < 60; ++i) text += "line\r\n";
+        auto view = makeView(300, 10 * 26, text);
+        QVERIFY(view);
+        auto wheel = [&view](int delta) {
+            QPointF at(50, 50);
+            QWheelEvent event(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view->viewport(), &event);
+        };
+        wheel(-60);
+        QCOMPARE(view->topLine(), 1);  // half a notch waits for the other half
+        wheel(-60);
+        QCOMPARE(view->topLine(), 1 + QApplication::wheelScrollLines());
+        wheel(240);
+        QCOMPARE(view->topLine(), 1);
+    }
+
+    void downKeyKeepsTheColumnButNeverStopsInsideACharacter() {
+        // 40 cells: the first row holds "a" and 19 characters (39 bytes), the second starts on a lead byte.
+        auto view = makeView(2 + 40 * 6, 10 * 26, "a" + chinese(50));
+        QVERIFY(view);
+        view->setCaretXY({2, 1});
+        QTest::keyClick(view.get(), Qt::Key_Down);
+        QCOMPARE(view->caretXY(), (TBufferCoord{40, 1}));
+        QCOMPARE(view->caretRow(), 2);
+        QTest::keyClick(view.get(), Qt::Key_Right);
+        QCOMPARE(view->caretXY(), (TBufferCoord{42, 1}));
+        QTest::keyClick(view.get(), Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(view->selectedText(), chinese(1));
+    }
+
     void imeCursorRectangleFollowsTheCaret() {
         auto view = makeView(300, 10 * 26, joinLines({"abcdefgh", "ijkl"}));
         QVERIFY(view);
