@@ -17,7 +17,11 @@
 namespace veyrin {
 
 TSynEditingController::TSynEditingController(TSynEditor& view)
-    : QObject(&view), view_(view), host_(view), engine_(host_, clipboard_) {
+    : QObject(&view),
+      view_(view),
+      host_(view),
+      engine_(host_, clipboard_),
+      composition_(new TSynCompositionWindow(view.viewport())) {
     scrollTimer_.setInterval(kDragScrollIntervalMs);
     connect(&scrollTimer_, &QTimer::timeout, this, &TSynEditingController::onScrollTimer);
     connect(&view_, &TSynEditor::linesCleared, this, [this] { engine_.linesCleared(); });
@@ -73,6 +77,11 @@ void TSynEditingController::typeText(const QString& text) {
 void TSynEditingController::inputMethod(QInputMethodEvent* event) {
     // A finished composition is one string and one undo step, whatever its length.
     if (!event->commitString().isEmpty()) executeCommand(ecImeStr, qStringToGbk(event->commitString()));
+    int cursor = -1;
+    for (const QInputMethodEvent::Attribute& attribute : event->attributes())
+        if (attribute.type == QInputMethodEvent::Cursor && attribute.length > 0) cursor = attribute.start;
+    const QRect caret = view_.inputMethodQuery(Qt::ImCursorRectangle).toRect().translated(-view_.viewport()->pos());
+    composition_->showComposition(event->preeditString(), view_.textFont(), QPoint(caret.left() + 1, caret.top()), cursor);
     event->accept();
 }
 

@@ -17,6 +17,7 @@
 #include "textview/ui/key_translation.h"
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_clipboard.h"
+#include "textview/ui/syn_composition_window.h"
 #include "textview/ui/syn_editor.h"
 
 using namespace veyrin;
@@ -198,6 +199,23 @@ private slots:
         view->undo();
         QCOMPARE(view->text(), std::string("ab"));
         QVERIFY(!view->canUndo());
+    }
+
+    void compositionShowsAtTheCaretUntilCommitted() {
+        auto view = makeView("abcdef");
+        QVERIFY(view);
+        view->setCaretXY({4, 1});
+        QInputMethodEvent composing(QString::fromUtf8("chuang"), {});
+        QCoreApplication::sendEvent(view.get(), &composing);
+        QCOMPARE(view->compositionText(), QString::fromUtf8("chuang"));
+        QCOMPARE(view->text(), std::string("abcdef"));  // nothing enters the text while composing
+        const auto* window = view->viewport()->findChild<TSynCompositionWindow*>();
+        QVERIFY(window && window->isVisible());
+        QVERIFY(qAbs(window->x() - (view->textLeft() + 3 * view->charWidth())) <= 3);
+        commitInputMethod(view.get(), QString::fromUtf8("床"));
+        QVERIFY(view->compositionText().isEmpty());
+        QVERIFY(!window->isVisible());
+        QCOMPARE(view->text(), "abc" + g("床") + "def");
     }
 
     void inputMethodQueriesFollowTheCaretAndFont() {
