@@ -56,7 +56,7 @@ void TSynEditingController::keyPress(QKeyEvent* event) {
         }
     }
     const QString text = event->text();
-    const bool commandChord = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    const bool commandChord = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (text.isEmpty() || commandChord || !text.at(0).isPrint()) {
         event->ignore();
         return;

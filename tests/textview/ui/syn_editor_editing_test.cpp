@@ -102,6 +102,9 @@ private slots:
         QCOMPARE(view->text(), std::string("abxy"));
         QTest::keyClicks(view.get(), "A");  // shifted letters are text too
         QCOMPARE(view->text(), std::string("abAxy"));
+        press(*view, Qt::Key_Q, Qt::ControlModifier);  // unbound chords type nothing
+        press(*view, Qt::Key_Q, Qt::AltModifier);
+        QCOMPARE(view->text(), std::string("abAxy"));
     }
 
     void upDownAndHomeWorkOnWrappedRows() {
