@@ -132,15 +132,39 @@ void TSynEditingController::mouseMove(QMouseEvent* event) {
 void TSynEditingController::mouseRelease(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     scrollTimer_.stop();
-    const QPoint point = event->position().toPoint();
     if (mouseState_ == MouseState::dragArmed) {
         engine_.moveCaret(view_.pixelToBufferPos(pressPos_, false));  // a plain click in the selection
     } else if (mouseState_ == MouseState::dragging) {
         view_.viewport()->unsetCursor();
-        const bool copy = event->modifiers().testFlag(Qt::ControlModifier);
-        engine_.dropSelection(view_.pixelToBufferPos(point, false), copy);
+        dropDraggedSelection(event);
     }
     mouseState_ = MouseState::idle;
+}
+
+// The drop lands in whichever view is under the mouse: inside this one the selection moves (or is
+// copied with Ctrl); into another view it is copied (or moved with Shift); anywhere else nothing
+// happens.
+void TSynEditingController::dropDraggedSelection(QMouseEvent* event) {
+    TSynEditor* target = editorAt(event->globalPosition().toPoint());
+    if (!target) return;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const QPoint targetPoint = target->viewport()->mapFromGlobal(event->globalPosition().toPoint());
+    const TBufferCoord pos = target->pixelToBufferPos(targetPoint, false);
+    if (target == &view_) {
+        engine_.dropSelection(pos, modifiers.testFlag(Qt::ControlModifier));
+        return;
+    }
+    TSynEditEngine& other = target->editingEngine();
+    if (other.readOnly()) return;
+    other.dropText(pos, engine_.selectedText());
+    target->setFocus(Qt::MouseFocusReason);
+    if (modifiers.testFlag(Qt::ShiftModifier)) engine_.clearSelection();
+}
+
+TSynEditor* TSynEditingController::editorAt(QPoint globalPos) {
+    for (QWidget* widget = QApplication::widgetAt(globalPos); widget; widget = widget->parentWidget())
+        if (auto* editor = qobject_cast<TSynEditor*>(widget)) return editor;
+    return nullptr;
 }
 
 void TSynEditingController::mouseDoubleClick(QMouseEvent* event) {

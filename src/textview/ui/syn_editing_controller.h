@@ -49,6 +49,8 @@ private:
     enum class MouseState { idle, selecting, dragArmed, dragging };
 
     void typeText(const QString& text);
+    void dropDraggedSelection(QMouseEvent* event);
+    static TSynEditor* editorAt(QPoint globalPos);
     bool isInMargin(QPoint viewportPos) const;
     bool isInSelection(TBufferCoord pos) const;
     void extendSelectionTo(QPoint viewportPos);

@@ -323,6 +323,36 @@ private slots:
         QCOMPARE(view->text(), std::string("defabc def"));
     }
 
+    void dragIntoAnotherViewCopiesOrMovesWithShift() {
+        QWidget window;
+        window.resize(620, 200);
+        auto* source = new TSynEditor(&window);
+        auto* target = new TSynEditor(&window);
+        for (TSynEditor* view : {source, target}) applyReaderDesignValues(*view);
+        source->setGeometry(0, 0, 300, 200);
+        target->setGeometry(310, 0, 300, 200);
+        source->Lines().LoadFromBytes("abc def");
+        target->Lines().LoadFromBytes("xyz");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto dragTo = [&](Qt::KeyboardModifiers modifiers) {
+            source->setSelection({1, 1}, {4, 1});
+            QWidget* vp = source->viewport();
+            const QPoint into = vp->mapFromGlobal(target->viewport()->mapToGlobal(cellPoint(*target, 2, 1)));
+            sendMouse(vp, QEvent::MouseButtonPress, cellPoint(*source, 2, 1), Qt::LeftButton, Qt::LeftButton);
+            sendMouse(vp, QEvent::MouseMove, into, Qt::NoButton, Qt::LeftButton);
+            sendMouse(vp, QEvent::MouseButtonRelease, into, Qt::LeftButton, Qt::NoButton, modifiers);
+        };
+        dragTo(Qt::NoModifier);
+        QCOMPARE(target->text(), std::string("xabcyz"));
+        QCOMPARE(source->text(), std::string("abc def"));
+        dragTo(Qt::ShiftModifier);
+        QCOMPARE(target->text(), std::string("xabcabcyz"));
+        QCOMPARE(source->text(), std::string(" def"));
+        target->undo();
+        QCOMPARE(target->text(), std::string("xabcyz"));
+    }
+
     void clickInsideTheSelectionWithoutDraggingCollapsesIt() {
         auto view = makeView("abc def");
         QVERIFY(view);
