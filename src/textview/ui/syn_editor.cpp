@@ -189,6 +189,9 @@ void TSynEditor::rebuildFont() {
     font_.setUnderline(fontStyle_.underline);
     font_.setStrikeOut(fontStyle_.strikeOut);
     font_.setKerning(false);
+    // Crisp cells like printed letter paper; the Song face also carries hand-tuned bitmaps for the
+    // small sizes, which only unsmoothed drawing uses.
+    font_.setStyleStrategy(QFont::NoAntialias);
     // A proportional face is asked for in its fixed-pitch form; the cells are fixed either way.
     QFontMetrics measured(font_);
     if (measured.averageCharWidth() != measured.maxWidth()) font_.setFixedPitch(true);
