@@ -17,14 +17,20 @@
 namespace veyrin {
 
 TSynEditingController::TSynEditingController(TSynEditor& view)
-    : QObject(&view), view_(view), host_(view), engine_(host_, clipboard_) {
+    : QObject(&view),
+      view_(view),
+      host_(view),
+      engine_(host_, clipboard_),
+      composition_(new TSynCompositionWindow(view.viewport())) {
     scrollTimer_.setInterval(kDragScrollIntervalMs);
     connect(&scrollTimer_, &QTimer::timeout, this, &TSynEditingController::onScrollTimer);
     connect(&view_, &TSynEditor::linesCleared, this, [this] { engine_.linesCleared(); });
 }
 
 void TSynEditingController::executeCommand(TSynEditorCommand command, std::string_view text) {
+    const bool insertMode = engine_.insertMode();
     engine_.executeCommand(command, text);
+    if (engine_.insertMode() != insertMode) view_.viewport()->update();  // the caret changes shape
     QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle);
 }
 
@@ -50,7 +56,7 @@ void TSynEditingController::keyPress(QKeyEvent* event) {
         }
     }
     const QString text = event->text();
-    const bool commandChord = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    const bool commandChord = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (text.isEmpty() || commandChord || !text.at(0).isPrint()) {
         event->ignore();
         return;
@@ -71,6 +77,11 @@ void TSynEditingController::typeText(const QString& text) {
 void TSynEditingController::inputMethod(QInputMethodEvent* event) {
     // A finished composition is one string and one undo step, whatever its length.
     if (!event->commitString().isEmpty()) executeCommand(ecImeStr, qStringToGbk(event->commitString()));
+    int cursor = -1;
+    for (const QInputMethodEvent::Attribute& attribute : event->attributes())
+        if (attribute.type == QInputMethodEvent::Cursor && attribute.length > 0) cursor = attribute.start;
+    const QRect caret = view_.inputMethodQuery(Qt::ImCursorRectangle).toRect().translated(-view_.viewport()->pos());
+    composition_->showComposition(event->preeditString(), view_.textFont(), QPoint(caret.left() + 1, caret.top()), cursor);
     event->accept();
 }
 
@@ -121,15 +132,39 @@ void TSynEditingController::mouseMove(QMouseEvent* event) {
 void TSynEditingController::mouseRelease(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     scrollTimer_.stop();
-    const QPoint point = event->position().toPoint();
     if (mouseState_ == MouseState::dragArmed) {
         engine_.moveCaret(view_.pixelToBufferPos(pressPos_, false));  // a plain click in the selection
     } else if (mouseState_ == MouseState::dragging) {
         view_.viewport()->unsetCursor();
-        const bool copy = event->modifiers().testFlag(Qt::ControlModifier);
-        engine_.dropSelection(view_.pixelToBufferPos(point, false), copy);
+        dropDraggedSelection(event);
     }
     mouseState_ = MouseState::idle;
+}
+
+// The drop lands in whichever view is under the mouse: inside this one the selection moves (or is
+// copied with Ctrl); into another view it is copied (or moved with Shift); anywhere else nothing
+// happens.
+void TSynEditingController::dropDraggedSelection(QMouseEvent* event) {
+    TSynEditor* target = editorAt(event->globalPosition().toPoint());
+    if (!target) return;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const QPoint targetPoint = target->viewport()->mapFromGlobal(event->globalPosition().toPoint());
+    const TBufferCoord pos = target->pixelToBufferPos(targetPoint, false);
+    if (target == &view_) {
+        engine_.dropSelection(pos, modifiers.testFlag(Qt::ControlModifier));
+        return;
+    }
+    TSynEditEngine& other = target->editingEngine();
+    if (other.readOnly()) return;
+    other.dropText(pos, engine_.selectedText());
+    target->setFocus(Qt::MouseFocusReason);
+    if (modifiers.testFlag(Qt::ShiftModifier)) engine_.clearSelection();
+}
+
+TSynEditor* TSynEditingController::editorAt(QPoint globalPos) {
+    for (QWidget* widget = QApplication::widgetAt(globalPos); widget; widget = widget->parentWidget())
+        if (auto* editor = qobject_cast<TSynEditor*>(widget)) return editor;
+    return nullptr;
 }
 
 void TSynEditingController::mouseDoubleClick(QMouseEvent* event) {

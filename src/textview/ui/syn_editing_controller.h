@@ -6,6 +6,7 @@
 #include "textview/model/editor_engine.h"
 #include "textview/model/key_strokes.h"
 #include "textview/ui/syn_clipboard.h"
+#include "textview/ui/syn_composition_window.h"
 #include "textview/ui/syn_editor_host.h"
 
 #include <QObject>
@@ -32,6 +33,7 @@ public:
     bool dragDropEditing() const { return dragDropEditing_; }
     void setDragDropEditing(bool value) { dragDropEditing_ = value; }
     bool isDragScrolling() const { return scrollTimer_.isActive(); }
+    const TSynCompositionWindow& compositionWindow() const { return *composition_; }
 
     // Runs a command and keeps the view's caret and input method in step.
     void executeCommand(TSynEditorCommand command, std::string_view text = {});
@@ -47,6 +49,8 @@ private:
     enum class MouseState { idle, selecting, dragArmed, dragging };
 
     void typeText(const QString& text);
+    void dropDraggedSelection(QMouseEvent* event);
+    static TSynEditor* editorAt(QPoint globalPos);
     bool isInMargin(QPoint viewportPos) const;
     bool isInSelection(TBufferCoord pos) const;
     void extendSelectionTo(QPoint viewportPos);
@@ -59,6 +63,7 @@ private:
     TSynEditEngine engine_;
     TSynEditKeyStrokes keyStrokes_;
     QTimer scrollTimer_;
+    TSynCompositionWindow* composition_;  // owned by the viewport
     MouseState mouseState_ = MouseState::idle;
     QPoint pressPos_;
     QPoint lastMousePos_;

@@ -410,6 +410,8 @@ QRect TSynEditor::caretRect() const {
     TDisplayCoord display = bufferToDisplayPos(selection_.caret());
     int x = textLeft() + (display.Column - leftChar_) * charWidth() - 1;
     int y = metrics_.rowTop(display.Row, topLine_) + extraSpacing() / 2 + 1;
+    // Overwrite mode shows a block over the cell the next character replaces.
+    if (!insertMode()) return QRect(x + 1, y, charWidth(), std::max(1, textHeight() - 2));
     return QRect(x, y, 2, std::max(1, textHeight() - 2));
 }
 

@@ -157,6 +157,8 @@ public:
     void executeCommand(TSynEditorCommand command, std::string_view text = {});
     TSynEditEngine& editingEngine();
     TSynEditKeyStrokes& keyStrokes();
+    // The input method's composition under way (empty when none).
+    QString compositionText() const;
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 

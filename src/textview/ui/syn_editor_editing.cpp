@@ -17,6 +17,7 @@ TSynEditingController& TSynEditor::editing() const {
 
 TSynEditEngine& TSynEditor::editingEngine() { return editing().engine(); }
 TSynEditKeyStrokes& TSynEditor::keyStrokes() { return editing().keyStrokes(); }
+QString TSynEditor::compositionText() const { return editing().compositionWindow().compositionText(); }
 
 void TSynEditor::executeCommand(TSynEditorCommand command, std::string_view text) {
     editing().executeCommand(command, text);

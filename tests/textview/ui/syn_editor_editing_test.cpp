@@ -12,9 +12,12 @@
 #include "platform/ui/font_faces.h"
 #include "platform/ui/gbk_qt.h"
 #include "textview/model/editor_engine.h"
+#include "textview/model/key_strokes.h"
 #include "textview/ui/flat_scroll_bar.h"
+#include "textview/ui/key_translation.h"
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_clipboard.h"
+#include "textview/ui/syn_composition_window.h"
 #include "textview/ui/syn_editor.h"
 
 using namespace veyrin;
@@ -99,6 +102,77 @@ private slots:
         QCOMPARE(view->text(), std::string("abxy"));
         QTest::keyClicks(view.get(), "A");  // shifted letters are text too
         QCOMPARE(view->text(), std::string("abAxy"));
+        press(*view, Qt::Key_Q, Qt::ControlModifier);  // unbound chords type nothing
+        press(*view, Qt::Key_Q, Qt::AltModifier);
+        QCOMPARE(view->text(), std::string("abAxy"));
+    }
+
+    void upDownAndHomeWorkOnWrappedRows() {
+        // 20 cells per row: a line of 15 Chinese characters wraps into rows of 20 and 10 bytes;
+        // "a" + 15 characters wraps after 19 bytes, never between the two bytes of a character.
+        auto view = makeView(g("床前明月光疑是地上霜举头望明月") + "\r\na" + g("床前明月光疑是地上霜举头望明月"), 2 + 20 * 6);
+        QVERIFY(view);
+        QCOMPARE(view->charsInWindow(), 20);
+        QCOMPARE(view->rowCount(), 4);
+        view->setCaretXY({7, 1});
+        press(*view, Qt::Key_Down);  // row 2, display column 7: byte 27 of line 1
+        QCOMPARE(view->caretXY(), (TBufferCoord{27, 1}));
+        press(*view, Qt::Key_Down);  // row 3 starts "a": column 7 is a trail byte, so back to 6
+        QCOMPARE(view->caretXY(), (TBufferCoord{6, 2}));
+        press(*view, Qt::Key_Down);  // row 4 starts at byte 20 of line 2
+        QCOMPARE(view->caretXY(), (TBufferCoord{26, 2}));
+        press(*view, Qt::Key_Home);
+        QCOMPARE(view->caretXY(), (TBufferCoord{20, 2}));
+        press(*view, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(view->selectedText(), "a" + g("床前明月光疑是地上"));
+    }
+
+    // Every bound command, the inert ones included, keeps the caret on the text, and undo takes the
+    // text back to where it was.
+    void everyDefaultBindingLeavesAConsistentView() {
+        const std::string original = g("床前明月光，疑是地上霜。") + "\r\n(ab) [cd]\r\n\r\nlast line";
+        auto view = makeView("", 2 + 20 * 6);
+        QVERIFY(view);
+        const QList<int> qtKeys = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp,
+                                   Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Insert, Qt::Key_Delete,
+                                   Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Tab, Qt::Key_F1};
+        auto qtKeyFor = [&](int virtualKey) {
+            for (int key : qtKeys)
+                if (virtualKeyFor(key) == virtualKey) return key;
+            return virtualKey;  // digits and letters share their codes
+        };
+        const auto strokes = view->keyStrokes().items();
+        for (const TSynEditKeyStroke& stroke : strokes) {
+            const QByteArray name = QByteArray::number(stroke.command);
+            view->setText(original);
+            view->setSelection({3, 1}, {2, 2});
+            Qt::KeyboardModifiers modifiers;
+            if (stroke.first.shift & ssShift) modifiers |= Qt::ShiftModifier;
+            if (stroke.first.shift & ssCtrl) modifiers |= Qt::ControlModifier;
+            if (stroke.first.shift & ssAlt) modifiers |= Qt::AltModifier;
+            press(*view, qtKeyFor(stroke.first.key), modifiers);
+            const TBufferCoord caret = view->caretXY();
+            QVERIFY2(caret.Line >= 1 && caret.Line <= std::max(1, view->Lines().Count()), name);
+            QVERIFY2(caret.Char >= 1 && caret.Char <= static_cast<int>(view->Lines().GetView(caret.Line - 1).size()) + 1,
+                     name);
+            QVERIFY2(view->topLine() >= 1, name);
+            while (view->canUndo()) view->undo();
+            QVERIFY2(view->text() == original, name);
+        }
+    }
+
+    void insertKeyTogglesOverwriteAndTheBlockCaret() {
+        auto view = makeView(g("床前") + "ab");
+        QVERIFY(view);
+        const int barWidth = view->inputMethodQuery(Qt::ImCursorRectangle).toRect().width();
+        press(*view, Qt::Key_Insert);
+        QVERIFY(!view->insertMode());
+        QCOMPARE(view->inputMethodQuery(Qt::ImCursorRectangle).toRect().width(), view->charWidth());
+        QVERIFY(barWidth < view->charWidth());
+        QTest::keyClicks(view.get(), "xy");  // each replaces one whole character
+        QCOMPARE(view->text(), std::string("xyab"));
+        press(*view, Qt::Key_Insert);
+        QVERIFY(view->insertMode());
     }
 
     void undoAndRedoByKey() {
@@ -128,6 +202,23 @@ private slots:
         view->undo();
         QCOMPARE(view->text(), std::string("ab"));
         QVERIFY(!view->canUndo());
+    }
+
+    void compositionShowsAtTheCaretUntilCommitted() {
+        auto view = makeView("abcdef");
+        QVERIFY(view);
+        view->setCaretXY({4, 1});
+        QInputMethodEvent composing(QString::fromUtf8("chuang"), {});
+        QCoreApplication::sendEvent(view.get(), &composing);
+        QCOMPARE(view->compositionText(), QString::fromUtf8("chuang"));
+        QCOMPARE(view->text(), std::string("abcdef"));  // nothing enters the text while composing
+        const auto* window = view->viewport()->findChild<TSynCompositionWindow*>();
+        QVERIFY(window && window->isVisible());
+        QVERIFY(qAbs(window->x() - (view->textLeft() + 3 * view->charWidth())) <= 3);
+        commitInputMethod(view.get(), QString::fromUtf8("床"));
+        QVERIFY(view->compositionText().isEmpty());
+        QVERIFY(!window->isVisible());
+        QCOMPARE(view->text(), "abc" + g("床") + "def");
     }
 
     void inputMethodQueriesFollowTheCaretAndFont() {
@@ -230,6 +321,36 @@ private slots:
         sendMouse(vp, QEvent::MouseButtonRelease, cellPoint(*view, 1, 1), Qt::LeftButton, Qt::NoButton,
                   Qt::ControlModifier);
         QCOMPARE(view->text(), std::string("defabc def"));
+    }
+
+    void dragIntoAnotherViewCopiesOrMovesWithShift() {
+        QWidget window;
+        window.resize(620, 200);
+        auto* source = new TSynEditor(&window);
+        auto* target = new TSynEditor(&window);
+        for (TSynEditor* view : {source, target}) applyReaderDesignValues(*view);
+        source->setGeometry(0, 0, 300, 200);
+        target->setGeometry(310, 0, 300, 200);
+        source->Lines().LoadFromBytes("abc def");
+        target->Lines().LoadFromBytes("xyz");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto dragTo = [&](Qt::KeyboardModifiers modifiers) {
+            source->setSelection({1, 1}, {4, 1});
+            QWidget* vp = source->viewport();
+            const QPoint into = vp->mapFromGlobal(target->viewport()->mapToGlobal(cellPoint(*target, 2, 1)));
+            sendMouse(vp, QEvent::MouseButtonPress, cellPoint(*source, 2, 1), Qt::LeftButton, Qt::LeftButton);
+            sendMouse(vp, QEvent::MouseMove, into, Qt::NoButton, Qt::LeftButton);
+            sendMouse(vp, QEvent::MouseButtonRelease, into, Qt::LeftButton, Qt::NoButton, modifiers);
+        };
+        dragTo(Qt::NoModifier);
+        QCOMPARE(target->text(), std::string("xabcyz"));
+        QCOMPARE(source->text(), std::string("abc def"));
+        dragTo(Qt::ShiftModifier);
+        QCOMPARE(target->text(), std::string("xabcabcyz"));
+        QCOMPARE(source->text(), std::string(" def"));
+        target->undo();
+        QCOMPARE(target->text(), std::string("xabcyz"));
     }
 
     void clickInsideTheSelectionWithoutDraggingCollapsesIt() {
