@@ -49,9 +49,9 @@ fail() { echo "FAIL: $*"; exit 1; }
 expected=$(printf '%s\n' '[Font]' "font1=$(printf '新宋体' | iconv -f UTF-8 -t GBK)" 'size1=11' 'color1=0' \
   '[Temp]' 'check1=0' 'check2=1' 'check3=0' 'check4=0' 'check5=1' 'item1=0' 'topline=1' \
   'Visible1=0' 'Visible2=0' 'Visible3=0' 'Height1=409' '[color]' 'color2=16777215')
-actual=$(tr -d '\r' < "$work/Tcini.ini" | grep -v '^$')
+actual=$(tr -d '\r' < "$work/Tcini.ini" | LC_ALL=C grep -a -v '^$')
 [ "$actual" = "$expected" ] || { diff <(echo "$expected") <(echo "$actual") || true; fail "Tcini.ini differs"; }
-grep -q $'\r$' "$work/Tcini.ini" || fail "Tcini.ini lines must end in CR LF"
+LC_ALL=C grep -a -q $'\r$' "$work/Tcini.ini" || fail "Tcini.ini lines must end in CR LF"
 
 cmp -s "$catalogue" "$work/list.before" || fail "the catalogue was not written back byte for byte"
 cmp -s "$work/Tem/00.dat" "$work/view.before" || fail "Tem\\00.dat changed"

@@ -33,7 +33,7 @@ TEST(BuiltInFrame, ResizeZonesOfASizableWindow) {
     BuiltInFrame frame;
     const int w = 300, h = 200;
     EXPECT_EQ(frame.hitTest(w, h, 2, 100, true), FrameHit::Left);
-    EXPECT_EQ(frame.hitTest(w, h, 3, 100, true), FrameHit::Object);  // inside the border, past the zone
+    EXPECT_EQ(frame.hitTest(w, h, 3, 100, true), FrameHit::Client);  // past the zone
     EXPECT_EQ(frame.hitTest(w, h, w - 2, 100, true), FrameHit::Right);
     EXPECT_EQ(frame.hitTest(w, h, 100, 2, true), FrameHit::Top);
     EXPECT_EQ(frame.hitTest(w, h, 100, h - 2, true), FrameHit::Bottom);
