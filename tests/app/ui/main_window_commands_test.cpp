@@ -5,10 +5,12 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QtTest>
 
 #include "anthology/model/author_table.h"
 #include "app/ui/main_window.h"
+#include "controls/ui/flat_speed_button.h"
 #include "controls/ui/flat_spin_edit.h"
 #include "controls/ui/plain_memo.h"
 #include "controls/ui/sui_button.h"
@@ -241,6 +243,68 @@ private slots:
         QVERIFY(f.form->memo3->LineDivider().Visible());
         f.form->n44->setChecked(false);
         QVERIFY(!f.form->memo3->LineDivider().Visible());
+    }
+
+    void cutTakesEachSelectionAndTheClipboardEndsWithTheLast() {
+        Fixture f;
+        TForm1& form = *f.form;
+        form.memo3->setSelection({1, 1}, {6, 1});  // "start"
+        form.Memo1->setPlainText(QStringLiteral("note text"));
+        QTextCursor cursor = form.Memo1->textCursor();
+        cursor.setPosition(0);
+        cursor.setPosition(4, QTextCursor::KeepAnchor);
+        form.Memo1->setTextCursor(cursor);
+        form.FlatSpeedButton9Click();
+        QCOMPARE(viewText(form), std::string(" text"));
+        QCOMPARE(form.Memo1->toPlainText(), QStringLiteral(" text"));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("note"));
+    }
+
+    void copyEndsWithTheLastControlThatHasASelection() {
+        Fixture f;
+        TForm1& form = *f.form;
+        form.memo3->setSelection({1, 1}, {6, 1});
+        form.Memo2->setPlainText(QStringLiteral("hidden note"));
+        form.Memo2->selectAll();
+        form.n22->setChecked(false);  // hidden boxes keep their selections and take part
+        form.FlatSpeedButton10Click();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("hidden note"));
+        QCOMPARE(viewText(form), std::string("start text"));
+
+        QApplication::clipboard()->setText(QStringLiteral("unchanged"));
+        form.memo3->setCaretXY({1, 1});
+        form.Memo2->moveCursor(QTextCursor::End);
+        form.FlatSpeedButton10Click();  // no selection anywhere: the clipboard stays
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("unchanged"));
+    }
+
+    void pastePutsTheClipboardIntoTheFocusedTextControl() {
+        Fixture f;
+        TForm1& form = *f.form;
+        form.n22->setChecked(false);
+        form.n22->setChecked(true);  // show the note boxes
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.activateWindow();
+        form.Memo2->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Memo2));
+        QApplication::clipboard()->setText(QString::fromUtf8("粘贴的字"));
+        form.FlatSpeedButton11Click();
+        QCOMPARE(form.Memo2->toPlainText(), QString::fromUtf8("粘贴的字"));
+        QCOMPARE(viewText(form), std::string("start text"));
+
+        form.memo3->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.memo3));
+        form.memo3->setSelection({1, 1}, {6, 1});
+        QTest::mouseClick(form.FlatSpeedButton11, Qt::LeftButton);  // the button never takes the focus
+        QCOMPARE(viewText(form), gbk("粘贴的字") + " text");
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.memo3));
+        form.memo3->undo();  // one undo step
+        QCOMPARE(viewText(form), std::string("start text"));
+
+        QApplication::clipboard()->clear();
+        form.FlatSpeedButton11Click();  // nothing on the clipboard: nothing happens
+        QCOMPARE(viewText(form), std::string("start text"));
     }
 
     void bannerRefreshesOnEveryTick() {
