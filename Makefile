@@ -10,7 +10,7 @@ DEBIAN_PACKAGES := cmake g++ ninja-build pkg-config zlib1g-dev \
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl1-mesa-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2 \
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils imagemagick
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
