@@ -5,11 +5,10 @@ set -euo pipefail
 binary=$1
 source_dir=$2
 
-work=$(mktemp -d)
+lib="$(dirname "$0")/lib/workspace.sh"
+source "$lib"
+work=$(make_workspace "$binary" "$source_dir")
 trap 'rm -rf "$work"' EXIT
-cp -r "$source_dir/data/." "$work/"
-cp "$binary" "$work/veyrin"
-rm -f "$work/Tcini.ini"
 
 catalogue="$work/Data/唐诗鉴赏/list.txt"
 cp "$catalogue" "$work/list.before"
@@ -18,17 +17,11 @@ cp "$work/Tem/00.dat" "$work/view.before"
 cat > "$work/drive.sh" <<'DRIVE'
 #!/usr/bin/env bash
 set -euo pipefail
+source "$2"
 cd "$1"
-QT_QPA_PLATFORM=xcb VEYRIN_NO_WEB_ENGINE=1 ./veyrin > veyrin.log 2>&1 &
-pid=$!
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --onlyvisible --name '^Veyrin$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.2
-done
-if [ -z "$window" ]; then echo "main window did not appear"; cat veyrin.log; kill "$pid" || true; exit 1; fi
-sleep 1
+start_veyrin
+pid=$VEYRIN_PID
+window=$VEYRIN_WINDOW
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The close button sits at the right end of the 19-pixel caption, inside the 3-pixel border.
 xdotool mousemove --window "$window" $((WIDTH - 12)) 12
@@ -41,7 +34,7 @@ done
 if kill -0 "$pid" 2>/dev/null; then echo "program did not end after the close click"; kill "$pid"; exit 1; fi
 wait "$pid"
 DRIVE
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$(realpath "$lib")"
 
 fail() { echo "FAIL: $*"; exit 1; }
 

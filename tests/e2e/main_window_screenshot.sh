@@ -6,29 +6,22 @@ set -euo pipefail
 binary=$1
 source_dir=$2
 
-work=$(mktemp -d)
+lib="$(dirname "$0")/lib/workspace.sh"
+source "$lib"
+work=$(make_workspace "$binary" "$source_dir")
 trap 'rm -rf "$work"' EXIT
-cp -r "$source_dir/data/." "$work/"
-cp "$binary" "$work/veyrin"
 
 cat > "$work/shoot.sh" <<'SHOOT'
 #!/usr/bin/env bash
 set -euo pipefail
+source "$2"
 cd "$1"
-QT_QPA_PLATFORM=xcb VEYRIN_NO_WEB_ENGINE=1 ./veyrin > veyrin.log 2>&1 &
-pid=$!
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --onlyvisible --name '^Veyrin$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.2
-done
-[ -n "$window" ] || { echo "main window did not appear"; kill "$pid"; exit 1; }
-sleep 1.5
-import -window "$window" shot.png
-kill "$pid"
+start_veyrin
+sleep 0.5
+import -window "$VEYRIN_WINDOW" shot.png
+kill "$VEYRIN_PID"
 SHOOT
-xvfb-run -a -s "-screen 0 1024x800x24" bash "$work/shoot.sh" "$work"
+xvfb-run -a -s "-screen 0 1024x800x24" bash "$work/shoot.sh" "$work" "$(realpath "$lib")"
 
 fail() { echo "FAIL: $*"; exit 1; }
 # The window's frame adds 3 pixels on each side and a 19-pixel caption above the client area.

@@ -19,6 +19,7 @@ public:
     void setGbkText(const std::string& gbkCrLfText);
 
     bool hasSelection() const { return textCursor().hasSelection(); }
+    void deleteSelection() { textCursor().removeSelectedText(); }
 };
 
 }  // namespace veyrin

@@ -111,20 +111,30 @@ void TForm3::buildControls() {
 }
 
 void TForm3::buildActions() {
+    // Each action runs the same operation on whichever text control has the focus.
+    using ViewOperation = void (TSynEditor::*)();
+    using MemoOperation = void (PlainMemo::*)();
     struct Spec {
         QAction** action;
         const char* caption;
         const char* hint;
         int picture;  // index in the tool bar's picture list, -1 for none
         QKeySequence shortcut;
+        ViewOperation onView;
+        MemoOperation onMemo;
     };
     const Spec specs[] = {
-        {&EditCut1, "剪切(&X)", "剪切", 0, QKeySequence(Qt::CTRL | Qt::Key_X)},
-        {&EditCopy1, "复制(&C)", "复制", 1, QKeySequence(Qt::CTRL | Qt::Key_C)},
-        {&EditPaste1, "粘贴(&V)", "粘贴", 2, QKeySequence(Qt::CTRL | Qt::Key_V)},
-        {&EditSelectAll1, "全部选择(&A)", "全部选择", -1, QKeySequence(Qt::CTRL | Qt::Key_A)},
-        {&EditUndo1, "撤销(&U)", "撤销", 3, QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {&EditDelete1, "删除(&D)", "删除", 5, QKeySequence(Qt::Key_Delete)},
+        {&EditCut1, "剪切(&X)", "剪切", 0, QKeySequence(Qt::CTRL | Qt::Key_X), &TSynEditor::cutToClipboard,
+         &PlainMemo::cut},
+        {&EditCopy1, "复制(&C)", "复制", 1, QKeySequence(Qt::CTRL | Qt::Key_C), &TSynEditor::copyToClipboard,
+         &PlainMemo::copy},
+        {&EditPaste1, "粘贴(&V)", "粘贴", 2, QKeySequence(Qt::CTRL | Qt::Key_V), &TSynEditor::pasteFromClipboard,
+         &PlainMemo::paste},
+        {&EditSelectAll1, "全部选择(&A)", "全部选择", -1, QKeySequence(Qt::CTRL | Qt::Key_A), &TSynEditor::selectAll,
+         &PlainMemo::selectAll},
+        {&EditUndo1, "撤销(&U)", "撤销", 3, QKeySequence(Qt::CTRL | Qt::Key_Z), &TSynEditor::undo, &PlainMemo::undo},
+        {&EditDelete1, "删除(&D)", "删除", 5, QKeySequence(Qt::Key_Delete), &TSynEditor::clearSelection,
+         &PlainMemo::deleteSelection},
     };
     for (const Spec& spec : specs) {
         auto* action = new QAction(QString::fromUtf8(spec.caption), this);
@@ -134,40 +144,14 @@ void TForm3::buildActions() {
         action->setShortcutContext(Qt::WindowShortcut);
         if (spec.picture >= 0) action->setIcon(toolBarPicture(spec.picture));
         addAction(action);
+        connect(action, &QAction::triggered, this, [this, onView = spec.onView, onMemo = spec.onMemo] {
+            QWidget* target = actionTarget();
+            if (auto* view = qobject_cast<TSynEditor*>(target)) (view->*onView)();
+            else if (auto* memo = qobject_cast<PlainMemo*>(target)) (memo->*onMemo)();
+        });
         *spec.action = action;
     }
     Action1 = new QAction(QStringLiteral("Action1"), this);
-
-    connect(EditCut1, &QAction::triggered, this, [this] {
-        QWidget* t = actionTarget();
-        if (auto* view = qobject_cast<TSynEditor*>(t)) view->cutToClipboard();
-        else if (auto* memo = qobject_cast<PlainMemo*>(t)) memo->cut();
-    });
-    connect(EditCopy1, &QAction::triggered, this, [this] {
-        QWidget* t = actionTarget();
-        if (auto* view = qobject_cast<TSynEditor*>(t)) view->copyToClipboard();
-        else if (auto* memo = qobject_cast<PlainMemo*>(t)) memo->copy();
-    });
-    connect(EditPaste1, &QAction::triggered, this, [this] {
-        QWidget* t = actionTarget();
-        if (auto* view = qobject_cast<TSynEditor*>(t)) view->pasteFromClipboard();
-        else if (auto* memo = qobject_cast<PlainMemo*>(t)) memo->paste();
-    });
-    connect(EditSelectAll1, &QAction::triggered, this, [this] {
-        QWidget* t = actionTarget();
-        if (auto* view = qobject_cast<TSynEditor*>(t)) view->selectAll();
-        else if (auto* memo = qobject_cast<PlainMemo*>(t)) memo->selectAll();
-    });
-    connect(EditUndo1, &QAction::triggered, this, [this] {
-        QWidget* t = actionTarget();
-        if (auto* view = qobject_cast<TSynEditor*>(t)) view->undo();
-        else if (auto* memo = qobject_cast<PlainMemo*>(t)) memo->undo();
-    });
-    connect(EditDelete1, &QAction::triggered, this, [this] {
-        QWidget* t = actionTarget();
-        if (auto* view = qobject_cast<TSynEditor*>(t)) view->clearSelection();
-        else if (auto* memo = qobject_cast<PlainMemo*>(t)) memo->textCursor().removeSelectedText();
-    });
 
     auto addSeparator = [this] {
         auto* gap = new QWidget(ToolBar2);

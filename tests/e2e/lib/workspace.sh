@@ -1,0 +1,31 @@
+# Shared by the end-to-end scripts: a fresh working copy of the bundled data with the program
+# beside it, and starting the program under the running X server until its main window shows.
+
+# make_workspace BINARY SOURCE_DIR: prints the new directory; the caller removes it.
+make_workspace() {
+  local work
+  work=$(mktemp -d)
+  cp -r "$2/data/." "$work/"
+  cp "$1" "$work/veyrin"
+  rm -f "$work/Tcini.ini"
+  echo "$work"
+}
+
+# start_veyrin: run inside the workspace; sets VEYRIN_PID and VEYRIN_WINDOW.
+start_veyrin() {
+  QT_QPA_PLATFORM=xcb VEYRIN_NO_WEB_ENGINE=1 ./veyrin > veyrin.log 2>&1 &
+  VEYRIN_PID=$!
+  VEYRIN_WINDOW=""
+  for _ in $(seq 1 100); do
+    VEYRIN_WINDOW=$(xdotool search --onlyvisible --name '^Veyrin$' 2>/dev/null | head -n 1 || true)
+    [ -n "$VEYRIN_WINDOW" ] && break
+    sleep 0.2
+  done
+  if [ -z "$VEYRIN_WINDOW" ]; then
+    echo "main window did not appear"
+    cat veyrin.log
+    kill "$VEYRIN_PID" || true
+    return 1
+  fi
+  sleep 1
+}
