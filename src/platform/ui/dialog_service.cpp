@@ -76,7 +76,10 @@ DialogService* g_installed = nullptr;
 
 }  // namespace
 
-DialogService& dialogs() { return g_installed ? *g_installed : qtDialogs(); }
+DialogService& dialogs() {
+    if (g_installed) return *g_installed;
+    return qtDialogs();
+}
 
 DialogService* installDialogService(DialogService* service) {
     DialogService* previous = g_installed;

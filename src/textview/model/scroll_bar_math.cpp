@@ -8,9 +8,9 @@ namespace veyrin {
 int mulDiv(int a, int b, int c) {
     if (c == 0) return -1;
     std::int64_t product = static_cast<std::int64_t>(a) * b;
-    std::int64_t half = (c < 0 ? -c : c) / 2;
+    const std::int64_t divisor = c < 0 ? -static_cast<std::int64_t>(c) : c;
     bool negative = (product < 0) != (c < 0);
-    std::int64_t magnitude = ((product < 0 ? -product : product) + half) / (c < 0 ? -c : c);
+    std::int64_t magnitude = ((product < 0 ? -product : product) + divisor / 2) / divisor;
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 

@@ -21,6 +21,8 @@ public:
 class WebEngineBanner final : public WebBanner {
 public:
     explicit WebEngineBanner(QWidget* parent) : view_(new QWebEngineView(parent)) {}
+    WebEngineBanner(const WebEngineBanner&) = delete;
+    WebEngineBanner& operator=(const WebEngineBanner&) = delete;
     void navigate(const QString& url) override { view_->load(QUrl(url)); }
     void refresh() override { view_->reload(); }
     QWidget* view() override { return view_; }
