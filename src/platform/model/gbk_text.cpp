@@ -11,7 +11,9 @@ namespace {
 class IconvHandle {
 public:
     IconvHandle(const char* to, const char* from) : handle_(iconv_open(to, from)) {
-        if (handle_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open failed");
+        // iconv_open reports failure as (iconv_t)-1.
+        if (handle_ == reinterpret_cast<iconv_t>(-1))  // NOLINT(performance-no-int-to-ptr)
+            throw std::runtime_error("iconv_open failed");
     }
     ~IconvHandle() { iconv_close(handle_); }
     IconvHandle(const IconvHandle&) = delete;

@@ -63,7 +63,7 @@ void TSynWordWrapPlugin::appendRowsOf(std::string_view s, int maxRow, int minRow
             return;
         }
         int end;
-        if (isBlank(s[static_cast<size_t>(start + maxRow)])) {
+        if (isBlank(s[static_cast<size_t>(start) + static_cast<size_t>(maxRow)])) {
             end = start + maxRow + 1;
             while (end < n && isBlank(s[static_cast<size_t>(end)])) ++end;
         } else {
@@ -168,7 +168,7 @@ int TSynWordWrapPlugin::LinesPutted(int index, int count) {
     int running = firstRow;
     for (int i = 0; i < count; ++i) {
         running += rowsPerLine[static_cast<size_t>(i)];
-        lineOffsets_[static_cast<size_t>(index + i)] = running;
+        lineOffsets_[static_cast<size_t>(index) + static_cast<size_t>(i)] = running;
     }
     int delta = static_cast<int>(rows.size()) - oldRows;
     shiftOffsetsFrom(index + count, delta);
