@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
 #include "platform/model/app_error.h"
+#include "platform/ui/font_choice_dialog.h"
 #include "platform/ui/font_faces.h"
 #include "platform/ui/gbk_qt.h"
 #include "platform/ui/qt_color.h"
@@ -39,25 +39,9 @@ public:
     void showMessage(QWidget* parent, const QString& text) override { runBox(parent, QMessageBox::NoIcon, text); }
 
     std::optional<ChosenFont> chooseFont(QWidget* parent, const ChosenFont& initial) override {
-        QFont font(initial.face);
-        font.setPointSize(initial.points);
-        font.setBold(initial.bold);
-        font.setItalic(initial.italic);
-        font.setUnderline(initial.underline);
-        font.setStrikeOut(initial.strikeOut);
-        bool ok = false;
-        QFont chosen = QFontDialog::getFont(&ok, font, parent, QString(), QFontDialog::ScalableFonts |
-                                                                             QFontDialog::NonScalableFonts);
-        if (!ok) return std::nullopt;
-        ChosenFont result;
-        result.face = chosen.family();
-        result.points = chosen.pointSize() > 0 ? chosen.pointSize() : initial.points;
-        result.bold = chosen.bold();
-        result.italic = chosen.italic();
-        result.underline = chosen.underline();
-        result.strikeOut = chosen.strikeOut();
-        result.color = initial.color;  // Qt's font dialog offers no colour; the chosen colour stays.
-        return result;
+        FontChoiceDialog dialog(initial, parent);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.chosenFont();
     }
 
     std::optional<TColor> chooseColor(QWidget* parent, TColor initial) override {
