@@ -42,7 +42,7 @@ test: build
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEYRIN_BUILD_BENCH=ON -DVEYRIN_BUILD_TESTS=OFF
 	cmake --build build-bench -j $(JOBS)
-	@for b in build-bench/*_bench; do echo "== $$b"; $$b; done
+	@for b in build-bench/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
 
 clean:
 	rm -rf $(BUILD_DIR) build-bench
