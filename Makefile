@@ -33,7 +33,8 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+run: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target veyrin
 	@bash tools/run.sh $(BUILD_DIR)/veyrin $(CURDIR)/data "$(WORK_DIR)"
 
 test: build
