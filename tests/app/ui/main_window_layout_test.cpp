@@ -16,7 +16,7 @@
 #include "controls/ui/sui_check_box.h"
 #include "controls/ui/sui_combo_box.h"
 #include "controls/ui/sui_radio_button.h"
-#include "support/test_workspace.h"
+#include "support/main_window_fixture.h"
 #include "support/veyrin_test_main.h"
 #include "textview/ui/syn_editor.h"
 #include "windows/ui/reading_window.h"
@@ -24,26 +24,11 @@
 using namespace veyrin;
 using namespace veyrin::testing;
 
-namespace {
-
-struct Fixture {
-    TestWorkspace workspace;
-    FakeDialogs dialogs;
-    RecordingBanner banner;
-    std::unique_ptr<TForm1> form;
-    Fixture() {
-        workspace.writeStandardFiles();
-        form = std::make_unique<TForm1>(workspace.paths());
-    }
-};
-
-}  // namespace
-
 class MainWindowLayoutTest : public QObject {
     Q_OBJECT
 private slots:
     void controlsSitAtTheirDesignPositions() {
-        Fixture f;
+        MainWindowFixture f;
         TForm1& w = *f.form;
         QCOMPARE(w.client()->size(), QSize(538, 661));
         QCOMPARE(w.caption(), QStringLiteral("Veyrin"));
@@ -76,7 +61,7 @@ private slots:
     }
 
     void tabOrderFollowsTheForm() {
-        Fixture f;
+        MainWindowFixture f;
         TForm1& w = *f.form;
         w.n22->setChecked(false);
         w.n22->setChecked(true);  // show the note boxes so they take part
@@ -98,7 +83,7 @@ private slots:
     }
 
     void choosingWithTheKeyboardLoadsTheEntry() {
-        Fixture f;
+        MainWindowFixture f;
         TForm1& w = *f.form;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -111,7 +96,7 @@ private slots:
     }
 
     void doubleClickOpensTheReadingWindowWithTheMainState() {
-        Fixture f;
+        MainWindowFixture f;
         TForm1& w = *f.form;
         w.memo3->setColor(0x00FFFF);
         w.Memo1->setPlainText(QStringLiteral("note"));

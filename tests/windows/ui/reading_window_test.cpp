@@ -11,7 +11,7 @@
 #include "controls/ui/sui_check_box.h"
 #include "controls/ui/sui_panel.h"
 #include "controls/ui/sui_radio_button.h"
-#include "support/test_workspace.h"
+#include "support/main_window_fixture.h"
 #include "support/veyrin_test_main.h"
 #include "textview/ui/syn_editor.h"
 #include "windows/ui/reading_window.h"
@@ -20,17 +20,6 @@ using namespace veyrin;
 using namespace veyrin::testing;
 
 namespace {
-
-struct Fixture {
-    TestWorkspace workspace;
-    FakeDialogs dialogs;
-    RecordingBanner banner;
-    std::unique_ptr<TForm1> main;
-    Fixture() {
-        workspace.writeStandardFiles();
-        main = std::make_unique<TForm1>(workspace.paths());
-    }
-};
 
 void focusAndWait(TForm3& window, QWidget* target) {
     window.show();
@@ -47,19 +36,19 @@ class ReadingWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void copiesFaceSizeColoursAndRuledLinesButNotStyleOrSpacing() {
-        Fixture f;
-        TSynEditor& view = *f.main->memo3;
+        MainWindowFixture f;
+        TSynEditor& view = *f.form->memo3;
         view.setFontStyle(TSynFontStyle{true, false, false, false});
         view.setFontSize(14);
         view.setFontColor(0x0000FF);
         view.setColor(0x00FFFF);
-        f.main->n33->setChecked(true);
-        f.main->n44->setChecked(false);
-        f.main->n22->setChecked(false);
-        f.main->Memo1->setPlainText(QStringLiteral("first note"));
-        f.main->Memo2->setPlainText(QStringLiteral("second note"));
+        f.form->n33->setChecked(true);
+        f.form->n44->setChecked(false);
+        f.form->n22->setChecked(false);
+        f.form->Memo1->setPlainText(QStringLiteral("first note"));
+        f.form->Memo2->setPlainText(QStringLiteral("second note"));
 
-        TForm3 reading(*f.main);
+        TForm3 reading(*f.form);
         QCOMPARE(reading.memo3->Lines().GetTextStr(), view.Lines().GetTextStr());
         QCOMPARE(reading.memo3->fontName(), view.fontName());
         QCOMPARE(reading.memo3->fontSize(), 14);
@@ -75,22 +64,22 @@ private slots:
     }
 
     void nothingComesBack() {
-        Fixture f;
-        std::string before = f.main->memo3->Lines().GetTextStr();
+        MainWindowFixture f;
+        std::string before = f.form->memo3->Lines().GetTextStr();
         {
-            TForm3 reading(*f.main);
+            TForm3 reading(*f.form);
             reading.memo3->Lines().Add("typed in the reading window");
             reading.Memo1->setPlainText(QStringLiteral("changed"));
         }
-        QCOMPARE(f.main->memo3->Lines().GetTextStr(), before);
-        QVERIFY(f.main->Memo1->toPlainText().isEmpty());
-        TForm3 again(*f.main);
+        QCOMPARE(f.form->memo3->Lines().GetTextStr(), before);
+        QVERIFY(f.form->Memo1->toPlainText().isEmpty());
+        TForm3 again(*f.form);
         QCOMPARE(again.memo3->Lines().GetTextStr(), before);
     }
 
     void actionsFollowTheFocusedPlainBox() {
-        Fixture f;
-        TForm3 reading(*f.main);
+        MainWindowFixture f;
+        TForm3 reading(*f.form);
         reading.Memo2->setPlainText(QStringLiteral("abc def"));
         focusAndWait(reading, reading.Memo2);
         QVERIFY(!reading.EditCut1->isEnabled());
@@ -110,8 +99,8 @@ private slots:
     }
 
     void actionsFollowTheFocusedTextView() {
-        Fixture f;
-        TForm3 reading(*f.main);
+        MainWindowFixture f;
+        TForm3 reading(*f.form);
         focusAndWait(reading, reading.memo3);
         QVERIFY(!reading.memo3->hasSelection());
         QVERIFY(!reading.EditCut1->isEnabled());
@@ -125,8 +114,8 @@ private slots:
     }
 
     void noTextControlFocusedDisablesEverything() {
-        Fixture f;
-        TForm3 reading(*f.main);
+        MainWindowFixture f;
+        TForm3 reading(*f.form);
         reading.updateActions();
         for (QAction* action : {reading.EditCut1, reading.EditCopy1, reading.EditPaste1, reading.EditSelectAll1,
                                 reading.EditUndo1, reading.EditDelete1})
@@ -134,8 +123,8 @@ private slots:
     }
 
     void panelFoldsAndTheViewGrows() {
-        Fixture f;
-        TForm3 reading(*f.main);
+        MainWindowFixture f;
+        TForm3 reading(*f.form);
         reading.resize(900, 700);
         reading.show();
         QVERIFY(QTest::qWaitForWindowExposed(&reading));
