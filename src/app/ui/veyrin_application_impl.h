@@ -1,5 +1,7 @@
 #pragma once
 
+#include <new>
+
 #include "platform/model/app_error.h"
 #include "platform/ui/dialog_service.h"
 
@@ -12,8 +14,13 @@ bool runReportingErrors(QWidget* parent, Action&& action) {
         return true;
     } catch (const AppError& error) {
         reportError(parent, error.what());
-        return false;
+    } catch (const std::bad_alloc&) {
+        // A file too large for memory must not end the program and lose the reader's work.
+        reportError(parent, "Out of memory");
+    } catch (const std::exception& error) {
+        reportError(parent, error.what());
     }
+    return false;
 }
 
 }  // namespace veyrin
