@@ -13,6 +13,13 @@ namespace {
 
 const QColor kWindowColor(0xE1, 0xE1, 0xE1);
 
+// The main window's author lookup button: WinXP style, 73 x 23, "查找作者".
+void makeLookupButton(veyrin::TsuiButton& button) {
+    button.setUIStyle(veyrin::TsuiUIStyle::WinXP);
+    button.setCaption(QString::fromUtf8("查找作者"));
+    button.setGeometry(0, 0, 73, 23);
+}
+
 QFont windowFont() { return fontWithPixelSize(QString::fromUtf8("宋体"), 12); }
 
 QImage grabbed(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -53,9 +60,7 @@ private slots:
         QWidget window;
         window.setFont(windowFont());
         TsuiButton button(&window);
-        button.setUIStyle(TsuiUIStyle::WinXP);
-        button.setCaption(QString::fromUtf8("查找作者"));
-        button.setGeometry(0, 0, 73, 23);
+        makeLookupButton(button);
         const QImage face = grabbed(button);
         const QImage skin = copyFrame(themeBitmap("WINXP_BUTTON"), 3, 1);
         QCOMPARE(face.size(), QSize(73, 23));
@@ -106,9 +111,7 @@ private slots:
         QWidget window;
         window.setFont(windowFont());
         TsuiButton button(&window);
-        button.setUIStyle(TsuiUIStyle::WinXP);
-        button.setCaption(QString::fromUtf8("查找作者"));
-        button.setGeometry(0, 0, 73, 23);
+        makeLookupButton(button);
         const QImage enabled = grabbed(button);
         button.setEnabled(false);
         const QImage disabled = grabbed(button);
