@@ -3,14 +3,9 @@
 // borders and a 19-pixel caption (15 for tool windows). Hit-testing is a pure function of the
 // window size and the point, so moving and sizing need no window manager.
 
-namespace veyrin {
+#include "skin/model/frame_rect.h"
 
-struct FrameRect {
-    int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-};
+namespace veyrin {
 
 enum class FrameHit {
     Client,
