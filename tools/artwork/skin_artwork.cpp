@@ -303,16 +303,16 @@ void rollUpGlyph(QPainter& p, QPointF c, const QColor& ink) {
     p.drawPolyline(QPolygonF{QPointF(c.x() - 3.5, c.y() + 3.5), QPointF(c.x() + 0.5, c.y() - 0.5), QPointF(c.x() + 4.5, c.y() + 3.5)});
 }
 
-// An arrow running down to a small square in the corner: the window goes to the tray.
+// An arrow running down into a small tray in the lower right corner: the window goes to the tray.
 void trayGlyph(QPainter& p, QPointF c, const QColor& ink) {
     const qreal x = std::floor(c.x()), y = std::floor(c.y());
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
-    p.drawRect(QRectF(x + 1, y + 2, 4, 3));
-    p.setPen(roundPen(ink, 1.5));
-    p.drawLine(QPointF(x - 3.5, y - 3.5), QPointF(x - 0.2, y - 0.2));
+    p.drawRect(QRectF(x - 4, y + 3, 9, 2));  // the tray
+    p.setPen(roundPen(ink, 1.6));
+    p.drawLine(QPointF(x - 3, y - 4), QPointF(x + 1.2, y + 0.2));
     p.setPen(Qt::NoPen);
-    p.drawPolygon(QPolygonF{QPointF(x + 0.6, y + 0.6), QPointF(x - 3.4, y + 0.6), QPointF(x + 0.6, y - 3.4)});
+    p.drawPolygon(QPolygonF{QPointF(x + 3, y + 2), QPointF(x - 2, y + 2), QPointF(x + 3, y - 3)});
 }
 
 // A small seal: a square of vermilion with pale strokes, the program's chop.

@@ -106,7 +106,7 @@ QImage window(const QString& dir, int width, int height, const WindowLook& look)
         } else if (b.glyph == Glyph::Close && look.closeHot > 0) {
             const QImage normal = frame.copy(QRect(b.normal.left, b.normal.top, 23, 24));
             const QImage hot = buttons.copy(QRect(b.hot.left, b.hot.top, 23, 24));
-            p.drawImage(at.left, at.top, leftGradientBlend(normal, hot, look.closeHot));
+            p.drawImage(at.left, at.top, look.closeHot < 1 ? leftGradientBlend(normal, hot, look.closeHot) : hot);
         }
     }
     QFont font("Arial");
@@ -208,13 +208,13 @@ void write(const QImage& image, const QString& dir, const QString& name) {
 void writePreviews(const QString& skinDir, const QString& previewDir) {
     write(window(skinDir, 560, 703, {"Veyrin", true, true, 0}), previewDir, "main_window.png");
     write(window(skinDir, 420, 260, {"Veyrin阅读", false, false, 0}), previewDir, "reading_window_inactive.png");
-    QImage strip(3 * 200, 80, QImage::Format_RGB32);
+    QImage strip(3 * 230, 100, QImage::Format_RGB32);
     strip.fill(kDesktop);
     {
         QPainter p(&strip);
         for (int i = 0; i < 3; ++i) {
             const QImage w = window(skinDir, 190, 60, {"", true, true, 0.5 * i});
-            p.drawImage(i * 200, 0, w);
+            p.drawImage(i * 230, 0, w);
         }
     }
     write(strip, previewDir, "close_blend.png");
