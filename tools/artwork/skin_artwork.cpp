@@ -546,10 +546,14 @@ QImage hintPicture() {
     QImage image = canvas(size.width, size.height, kHintPaper);
     paint(image, [&](QPainter& p) {
         paperSheet(p, size.width, size.height, kHintPaper);
-        // A vermilion stroke at the left, a seal's edge.
+        // A vermilion stroke at the left, a seal's edge. It is repeated downwards as the hint
+        // grows, so it shades across, not along.
         const QRectF stroke(4, 4, 3, size.height - 8);
+        QLinearGradient across(stroke.topLeft(), stroke.topRight());
+        across.setColorAt(0, kSealTop);
+        across.setColorAt(1, kSealBottom);
         p.setPen(Qt::NoPen);
-        p.setBrush(vertical(stroke, kSealTop, kSealBottom));
+        p.setBrush(across);
         p.drawRoundedRect(stroke, 1, 1);
     });
     return image;
