@@ -22,6 +22,7 @@ public:
     explicit SkinIniText(const std::vector<std::string>& lines);
 
     bool hasSection(std::string_view section) const { return findSection(section) != nullptr; }
+    std::size_t sectionCount() const { return sections_.size(); }
     // The first section of that name, or null.
     const Section* findSection(std::string_view section) const;
     // The value of the first matching key in the first matching section, or null when absent.
