@@ -242,6 +242,14 @@ void tile(QPainter& p, const Box& box, const QColor& top, const QColor& bottom, 
     }
 }
 
+// A 1-pixel frame on the box's outer pixels, square corners and all four corner pixels full.
+void inkFrame(QPainter& p, const Box& b, const QColor& colour) {
+    p.fillRect(QRect(b.left, b.top, b.width(), 1), colour);
+    p.fillRect(QRect(b.left, b.bottom - 1, b.width(), 1), colour);
+    p.fillRect(QRect(b.left, b.top, 1, b.height()), colour);
+    p.fillRect(QRect(b.right - 1, b.top, 1, b.height()), colour);
+}
+
 // Bevelled rectangle: a light top-left and dark bottom-right line just inside the outline.
 void bevel(QPainter& p, const Box& box, const QColor& light, const QColor& dark) {
     p.setBrush(Qt::NoBrush);
@@ -430,9 +438,7 @@ QImage frameBackground() {
         p.fillRect(qrect(kClientRect), kPaper);
         // The client area lies a step below the border: shade above and left, light below and right.
         const Box edge{kClientRect.left - 1, kClientRect.top - 1, kClientRect.right + 1, kClientRect.bottom + 1};
-        p.setPen(pen(kInkLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(edgeRect(edge));
+        inkFrame(p, edge, kInkLine);
         const Box outer = edge.inset(-1);
         bevel(p, outer.inset(-1), kShade, kHighlight);
     });
@@ -462,17 +468,12 @@ void menuBarButton(QPainter& p, MenuBarButton button, int state) {
     }
     const QColor ink = state == 0 ? kGlyph : kOnTile;
     const QPointF c(box.left + box.width() / 2.0, box.top + box.height() / 2.0);
-    p.save();
-    p.translate(c);
-    p.scale(0.8, 0.8);
-    const QPointF o(0, 0);
     switch (button) {
-    case MenuBarButton::SystemMenu: sealGlyph(p, o, state != 0); break;
-    case MenuBarButton::Close: closeGlyph(p, o, ink); break;
-    case MenuBarButton::Maximize: maximizeGlyph(p, o, ink); break;
-    case MenuBarButton::Minimize: minimizeGlyph(p, o, ink); break;
+    case MenuBarButton::SystemMenu: sealGlyph(p, c, state != 0); break;
+    case MenuBarButton::Close: closeGlyph(p, c, ink); break;
+    case MenuBarButton::Maximize: maximizeGlyph(p, c, ink); break;
+    case MenuBarButton::Minimize: minimizeGlyph(p, c, ink); break;
     }
-    p.restore();
 }
 
 QImage buttonsPicture(const QImage& background) {
@@ -500,9 +501,7 @@ QImage buttonsPicture(const QImage& background) {
 void paperSheet(QPainter& p, int width, int height, const QColor& fill) {
     const Box all{0, 0, width, height};
     p.fillRect(qrect(all), fill);
-    p.setPen(pen(kInk));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(edgeRect(all));
+    inkFrame(p, all, kInk);
     p.setPen(pen(kHighlight));
     p.drawLine(QPointF(1, 1.5), QPointF(width - 1, 1.5));
     p.drawLine(QPointF(1.5, 1), QPointF(1.5, height - 1));
@@ -580,22 +579,19 @@ void frameCell(QPainter& p, const Cell& c) {
     switch (c.look) {
     case Look::RaisedFrame:
         p.fillRect(qrect(b), kBorder);
-        p.setPen(pen(kFaceEdge));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kFaceEdge);
         bevel(p, b, kHighlight, kShade);
         break;
     case Look::SunkenFrame:
         p.fillRect(qrect(b), Qt::white);
-        p.setPen(pen(kInkLine));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kInkLine);
         bevel(p, b, kShade, QColor(0xF6, 0xF1, 0xE6));
         break;
     case Look::CaptionFrame: {
         p.fillRect(qrect(b), kBorder);
         const Box bar{b.left, b.top, b.right, b.top + 20};
         p.fillRect(qrect(bar), vertical(edgeRect(bar), kCeladonTop, kCeladonBottom));
-        p.setPen(pen(kCeladonEdge));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kCeladonEdge);
         break;
     }
     case Look::GroupFrame:
@@ -605,8 +601,7 @@ void frameCell(QPainter& p, const Cell& c) {
         break;
     case Look::TabPage:
         p.fillRect(qrect(b), kPaper);
-        p.setPen(pen(kFaceEdge));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kFaceEdge);
         bevel(p, b, kHighlight, kBorder);
         break;
     case Look::GridFrame:
@@ -614,8 +609,7 @@ void frameCell(QPainter& p, const Cell& c) {
         p.setPen(pen(QColor(0xDE, 0xD6, 0xC8)));
         for (int x = b.left + 16; x < b.right; x += 16) p.drawLine(QPointF(x + 0.5, b.top), QPointF(x + 0.5, b.bottom));
         for (int y = b.top + 16; y < b.bottom; y += 16) p.drawLine(QPointF(b.left, y + 0.5), QPointF(b.right, y + 0.5));
-        p.setPen(pen(kInkLine));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kInkLine);
         break;
     case Look::BarFrame:
         p.fillRect(qrect(b), vertical(edgeRect(b), kCaptionTop, kCaptionBottom));
@@ -626,10 +620,8 @@ void frameCell(QPainter& p, const Cell& c) {
         break;
     case Look::EtchedFrame:
         p.fillRect(qrect(b), kBorder);
-        p.setPen(pen(kShade));
-        p.drawRect(edgeRect(b.inset(2)));
-        p.setPen(pen(kHighlight));
-        p.drawRect(edgeRect(b.inset(2).moved(1, 1)));
+        inkFrame(p, b.inset(2), kShade);
+        inkFrame(p, b.inset(2).moved(1, 1), kHighlight);
         break;
     default: break;
     }
@@ -705,8 +697,7 @@ void barCell(QPainter& p, const Cell& c) {
     case Look::TrackH:
     case Look::TrackV:
         p.fillRect(qrect(b), QColor(0xF1, 0xEA, 0xDB));
-        p.setPen(pen(kFaceEdge));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kFaceEdge);
         break;
     case Look::ThumbH:
     case Look::ThumbV: {
@@ -782,8 +773,7 @@ void miscCell(QPainter& p, const Cell& c) {
         break;
     case Look::Dropdown:
         p.fillRect(qrect(b), Qt::white);
-        p.setPen(pen(kInkLine));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kInkLine);
         bevel(p, b, kShade, QColor(0xF6, 0xF1, 0xE6));
         break;
     case Look::TreeBox: {
