@@ -57,7 +57,7 @@ const QColor kSealBottom(0xA6, 0x33, 0x20);
 const QColor kSealEdge(0x74, 0x1F, 0x13);
 const QColor kOnTile(0xFF, 0xFB, 0xF2);       // glyphs on coloured tiles
 const QColor kMenuPaper(0xFB, 0xF8, 0xF0);
-const QColor kMenuBand(0xE2, 0xEB, 0xE3);
+const QColor kMenuBand(0xDD, 0xE8, 0xE0);
 const QColor kMenuBandEdge(0xC2, 0xD2, 0xC6);
 const QColor kHintPaper(0xFF, 0xFA, 0xEA);
 const QColor kDisabled(0xBF, 0xB4, 0xA2);
@@ -520,6 +520,11 @@ QImage popupPicture() {
         p.fillRect(band, g);
         p.setPen(pen(kMenuBandEdge));
         p.drawLine(QPointF(kPopupItemsRect.left - 0.5, 2), QPointF(kPopupItemsRect.left - 0.5, size.height - 2));
+        // A small chop at the foot of the band, inside the fixed lower-left corner so it appears
+        // once whatever the menu's height.
+        const Box chop{3, kPopupLeftBottom.y, 10, kPopupLeftBottom.y + 7};
+        p.fillRect(qrect(chop), kSealBottom);
+        inkFrame(p, chop.inset(2), kMenuPaper);
     });
     return image;
 }
