@@ -1,6 +1,5 @@
 #include "skin/model/skin_bitmap.h"
 
-#include <array>
 #include <cstdint>
 #include <cstdlib>
 
