@@ -39,7 +39,8 @@ QString outputDir;
 // Palette
 
 const QColor kInk(0x2E, 0x28, 0x22);          // outlines
-const QColor kInkLine(0x5E, 0x53, 0x48);      // the line around the client area
+const QColor kInkLine(0x5E, 0x53, 0x48);      // the line around the client area, above and left
+const QColor kInkLineLit(0xA0, 0x91, 0x77);   // the same line below and right, where light falls
 const QColor kGlyph(0x3A, 0x32, 0x2B);        // button glyphs
 const QColor kPaper(0xF8, 0xF3, 0xE6);        // client background
 const QColor kCaptionTop(0xFD, 0xFA, 0xF2);
@@ -440,7 +441,9 @@ QImage frameBackground() {
         p.fillRect(qrect(kClientRect), kPaper);
         // The client area lies a step below the border: shade above and left, light below and right.
         const Box edge{kClientRect.left - 1, kClientRect.top - 1, kClientRect.right + 1, kClientRect.bottom + 1};
-        inkFrame(p, edge, kInkLine);
+        inkFrame(p, edge, kInkLineLit);
+        p.fillRect(QRect(edge.left, edge.top, edge.width(), 1), kInkLine);
+        p.fillRect(QRect(edge.left, edge.top, 1, edge.height()), kInkLine);
         const Box outer = edge.inset(-1);
         bevel(p, outer.inset(-1), kShade, kHighlight);
     });
