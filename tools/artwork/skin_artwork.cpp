@@ -25,6 +25,7 @@
 #include <map>
 #include <vector>
 
+#include "bmp_file.h"
 #include "skin_ini.h"
 #include "skin_layout.h"
 #include "skin_preview.h"
@@ -84,20 +85,22 @@ void paint(QImage& image, const std::function<void(QPainter&)>& draw) {
     draw(p);
 }
 
-void save(const QImage& image, std::string_view name) {
+void save(const QImage& image, int bitsPerPixel, std::string_view name) {
     const QString path = outputDir + "/" + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    if (!image.save(path, "BMP")) {
+    const QByteArray bytes = artwork::bmpFileBytes(image, bitsPerPixel);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         std::exit(1);
     }
 }
 
-// Qt writes Format_RGB32 as a 24-bit file.
-void save24(const QImage& image, std::string_view name) { save(image.convertToFormat(QImage::Format_RGB32), name); }
+void save24(const QImage& image, std::string_view name) { save(image, 24, name); }
 
-// Black (index 0) where `inside` holds, white elsewhere; Qt writes Format_Mono as a 1-bit file.
+// Black (index 0) where `inside` holds, white elsewhere.
 QImage monoMask(int width, int height, const std::function<bool(int, int)>& inside) {
     QImage mask(width, height, QImage::Format_Mono);
+    mask.fill(0);
     mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) mask.setPixel(x, y, inside(x, y) ? 0 : 1);
@@ -177,8 +180,8 @@ int nearestIndex(const QVector<QRgb>& palette, QRgb c) {
     return best;
 }
 
-// An 8-bit picture: exact colours when there are at most 256, else a median-cut palette. The
-// table always has 256 entries; with 16 or fewer Qt would store 4 bits a pixel.
+// An 8-bit picture: exact colours when there are at most 256, else a median-cut palette, padded
+// to the full 256 entries an 8-bit file's palette usually has.
 QImage indexed8(const QImage& source) {
     const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
     std::map<QRgb, int> counts;
@@ -205,7 +208,7 @@ QImage indexed8(const QImage& source) {
     return out;
 }
 
-void save8(const QImage& image, std::string_view name) { save(indexed8(image), name); }
+void save8(const QImage& image, std::string_view name) { save(indexed8(image), 8, name); }
 
 // ---------------------------------------------------------------------------------------------
 // Shared drawing
@@ -851,14 +854,14 @@ int main(int argc, char** argv) {
 
     const QImage background = frameBackground();
     save24(framePicture(background), kFramePictureFile);
-    save(monoMask(kFrameWidth, kFrameHeight, insideShape), kMaskFile);
+    save(monoMask(kFrameWidth, kFrameHeight, insideShape), 1, kMaskFile);
     save24(buttonsPicture(background), kActivePictureFiles[0]);
     save8(popupPicture(), kActivePictureFiles[1]);
     save8(menuItemPicture(), kActivePictureFiles[2]);
     save8(hintPicture(), kActivePictureFiles[3]);
     save8(controlSheet(), kActivePictureFiles[4]);
     const PictureSize roundMask = kActivePictures[kRoundButtonMaskPicture];
-    save(monoMask(roundMask.width, roundMask.height, insideRoundButton), kActivePictureFiles[5]);
+    save(monoMask(roundMask.width, roundMask.height, insideRoundButton), 1, kActivePictureFiles[5]);
 
     const std::string ini = skinIniText();
     QFile file(outputDir + "/skin.ini");
