@@ -5,7 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${BUILD_DIR:-$root/build-artwork}
 mkdir -p "$build" "$root/resources/pictures"
-c++ -std=c++20 -O1 -Wall -Wextra -Werror -fPIC "$root/tools/artwork/picture_artwork.cpp" \
+c++ -std=c++20 -O1 -Wall -Wextra -Werror -fPIC -I"$root/tools/artwork" "$root/tools/artwork/picture_artwork.cpp" \
+    "$root/tools/artwork/bmp_file.cpp" \
     $(pkg-config --cflags Qt6Gui) $(pkg-config --libs Qt6Gui) -o "$build/picture_artwork"
 QT_QPA_PLATFORM=offscreen "$build/picture_artwork" "$root/resources/pictures"
 echo "pictures written to $root/resources/pictures"

@@ -10,7 +10,8 @@ mkdir -p "$build" "$root/resources/skin"
 launcher=$(command -v ccache || true)
 $launcher c++ -std=c++20 -O1 -Wall -Wextra -Werror -fPIC -I"$root/tools/artwork" -I"$root/src" \
     "$root/tools/artwork/skin_artwork.cpp" "$root/tools/artwork/skin_ini.cpp" \
-    "$root/tools/artwork/skin_preview.cpp" "$root/src/skin/model/picture_composition.cpp" \
+    "$root/tools/artwork/skin_preview.cpp" "$root/tools/artwork/bmp_file.cpp" \
+    "$root/src/skin/model/picture_composition.cpp" \
     $(pkg-config --cflags Qt6Gui) $(pkg-config --libs Qt6Gui) -o "$build/skin_artwork"
 preview=()
 if [[ -n "${PREVIEW_DIR:-}" ]]; then mkdir -p "$PREVIEW_DIR"; preview=("$PREVIEW_DIR"); fi

@@ -17,6 +17,8 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include "bmp_file.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -55,41 +57,9 @@ QImage keyed(const QImage& canvas, KeyColour key) {
     return out;
 }
 
-void put16(QByteArray& b, quint16 v) { b.append(char(v & 0xFF)).append(char(v >> 8)); }
-void put32(QByteArray& b, quint32 v) {
-    for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xFF));
-}
-
 // Qt's writer always stores 24 bits a pixel; the 32-bit pictures must really be 32-bit.
 void writeBmp(const QImage& image, int bitsPerPixel, const QString& name) {
-    const int rowBytes = ((image.width() * bitsPerPixel / 8) + 3) & ~3;
-    const quint32 pixelBytes = quint32(rowBytes * image.height());
-    QByteArray b;
-    b.append("BM");
-    put32(b, 14 + 40 + pixelBytes);
-    put32(b, 0);
-    put32(b, 14 + 40);
-    put32(b, 40);
-    put32(b, quint32(image.width()));
-    put32(b, quint32(image.height()));  // bottom-up rows
-    put16(b, 1);
-    put16(b, quint16(bitsPerPixel));
-    put32(b, 0);  // BI_RGB
-    put32(b, pixelBytes);
-    put32(b, 3780);  // 96 DPI
-    put32(b, 3780);
-    put32(b, 0);
-    put32(b, 0);
-    for (int y = image.height() - 1; y >= 0; --y) {
-        QByteArray row;
-        for (int x = 0; x < image.width(); ++x) {
-            QRgb p = image.pixel(x, y);
-            row.append(char(qBlue(p))).append(char(qGreen(p))).append(char(qRed(p)));
-            if (bitsPerPixel == 32) row.append(char(0));
-        }
-        row.append(QByteArray(rowBytes - row.size(), '\0'));
-        b.append(row);
-    }
+    const QByteArray b = artwork::bmpFileBytes(image, bitsPerPixel);
     QFile file(outputDir + "/" + name);
     if (!file.open(QIODevice::WriteOnly) || file.write(b) != b.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));

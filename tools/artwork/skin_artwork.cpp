@@ -18,12 +18,14 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <map>
 #include <vector>
 
+#include "bmp_file.h"
 #include "skin_ini.h"
 #include "skin_layout.h"
 #include "skin_preview.h"
@@ -38,7 +40,8 @@ QString outputDir;
 // Palette
 
 const QColor kInk(0x2E, 0x28, 0x22);          // outlines
-const QColor kInkLine(0x5E, 0x53, 0x48);      // the line around the client area
+const QColor kInkLine(0x5E, 0x53, 0x48);      // the line around the client area, above and left
+const QColor kInkLineLit(0xA0, 0x91, 0x77);   // the same line below and right, where light falls
 const QColor kGlyph(0x3A, 0x32, 0x2B);        // button glyphs
 const QColor kPaper(0xF8, 0xF3, 0xE6);        // client background
 const QColor kCaptionTop(0xFD, 0xFA, 0xF2);
@@ -82,20 +85,22 @@ void paint(QImage& image, const std::function<void(QPainter&)>& draw) {
     draw(p);
 }
 
-void save(const QImage& image, std::string_view name) {
+void save(const QImage& image, int bitsPerPixel, std::string_view name) {
     const QString path = outputDir + "/" + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    if (!image.save(path, "BMP")) {
+    const QByteArray bytes = artwork::bmpFileBytes(image, bitsPerPixel);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         std::exit(1);
     }
 }
 
-// Qt writes Format_RGB32 as a 24-bit file.
-void save24(const QImage& image, std::string_view name) { save(image.convertToFormat(QImage::Format_RGB32), name); }
+void save24(const QImage& image, std::string_view name) { save(image, 24, name); }
 
-// Black (index 0) where `inside` holds, white elsewhere; Qt writes Format_Mono as a 1-bit file.
+// Black (index 0) where `inside` holds, white elsewhere.
 QImage monoMask(int width, int height, const std::function<bool(int, int)>& inside) {
     QImage mask(width, height, QImage::Format_Mono);
+    mask.fill(0);
     mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) mask.setPixel(x, y, inside(x, y) ? 0 : 1);
@@ -118,7 +123,7 @@ QRgb averageColour(const std::vector<ColourCount>& box) {
         for (int k = 0; k < 3; ++k) sum[k] += channel(cc.colour, k) * double(cc.count);
         total += cc.count;
     }
-    return qRgb(int(sum[0] / total + 0.5), int(sum[1] / total + 0.5), int(sum[2] / total + 0.5));
+    return qRgb(int(std::lround(sum[0] / total)), int(std::lround(sum[1] / total)), int(std::lround(sum[2] / total)));
 }
 
 // The widest channel of a box and its range.
@@ -175,8 +180,8 @@ int nearestIndex(const QVector<QRgb>& palette, QRgb c) {
     return best;
 }
 
-// An 8-bit picture: exact colours when there are at most 256, else a median-cut palette. The
-// table always has 256 entries; with 16 or fewer Qt would store 4 bits a pixel.
+// An 8-bit picture: exact colours when there are at most 256, else a median-cut palette, padded
+// to the full 256 entries an 8-bit file's palette usually has.
 QImage indexed8(const QImage& source) {
     const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
     std::map<QRgb, int> counts;
@@ -184,6 +189,7 @@ QImage indexed8(const QImage& source) {
         for (int x = 0; x < rgb.width(); ++x) ++counts[rgb.pixel(x, y) | 0xFF000000u];
     }
     std::vector<ColourCount> colours;
+    colours.reserve(counts.size());
     for (auto [colour, count] : counts) colours.push_back({colour, count});
     QVector<QRgb> palette = medianCut(colours, 256);
     const int used = int(palette.size());
@@ -202,7 +208,7 @@ QImage indexed8(const QImage& source) {
     return out;
 }
 
-void save8(const QImage& image, std::string_view name) { save(indexed8(image), name); }
+void save8(const QImage& image, std::string_view name) { save(indexed8(image), 8, name); }
 
 // ---------------------------------------------------------------------------------------------
 // Shared drawing
@@ -438,7 +444,9 @@ QImage frameBackground() {
         p.fillRect(qrect(kClientRect), kPaper);
         // The client area lies a step below the border: shade above and left, light below and right.
         const Box edge{kClientRect.left - 1, kClientRect.top - 1, kClientRect.right + 1, kClientRect.bottom + 1};
-        inkFrame(p, edge, kInkLine);
+        inkFrame(p, edge, kInkLineLit);
+        p.fillRect(QRect(edge.left, edge.top, edge.width(), 1), kInkLine);
+        p.fillRect(QRect(edge.left, edge.top, 1, edge.height()), kInkLine);
         const Box outer = edge.inset(-1);
         bevel(p, outer.inset(-1), kShade, kHighlight);
     });
@@ -846,14 +854,14 @@ int main(int argc, char** argv) {
 
     const QImage background = frameBackground();
     save24(framePicture(background), kFramePictureFile);
-    save(monoMask(kFrameWidth, kFrameHeight, insideShape), kMaskFile);
+    save(monoMask(kFrameWidth, kFrameHeight, insideShape), 1, kMaskFile);
     save24(buttonsPicture(background), kActivePictureFiles[0]);
     save8(popupPicture(), kActivePictureFiles[1]);
     save8(menuItemPicture(), kActivePictureFiles[2]);
     save8(hintPicture(), kActivePictureFiles[3]);
     save8(controlSheet(), kActivePictureFiles[4]);
     const PictureSize roundMask = kActivePictures[kRoundButtonMaskPicture];
-    save(monoMask(roundMask.width, roundMask.height, insideRoundButton), kActivePictureFiles[5]);
+    save(monoMask(roundMask.width, roundMask.height, insideRoundButton), 1, kActivePictureFiles[5]);
 
     const std::string ini = skinIniText();
     QFile file(outputDir + "/skin.ini");

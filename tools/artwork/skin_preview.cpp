@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -114,10 +116,11 @@ QImage window(const QString& dir, int width, int height, const WindowLook& look)
     font.setBold(true);
     p.setFont(font);
     const QRect text(kCaptionRect.left + 9, kCaptionRect.top, kCaptionRect.width() - 9 - (30 - 21) + dx, 27);
+    const QString title = QFontMetrics(font).elidedText(look.title, Qt::ElideRight, text.width());
     p.setPen(Qt::white);
-    p.drawText(text.translated(1, 1), Qt::AlignCenter, look.title);
+    p.drawText(text.translated(1, 1), Qt::AlignCenter, title);
     p.setPen(look.active ? Qt::black : QColor(0x80, 0x80, 0x80));
-    p.drawText(text, Qt::AlignCenter, look.title);
+    p.drawText(text, Qt::AlignCenter, title);
     p.end();
 
     QImage onDesktop(width + 40, height + 40, QImage::Format_RGB32);
@@ -208,6 +211,11 @@ void write(const QImage& image, const QString& dir, const QString& name) {
 void writePreviews(const QString& skinDir, const QString& previewDir) {
     write(window(skinDir, 560, 703, {"Veyrin", true, true, 0}), previewDir, "main_window.png");
     write(window(skinDir, 420, 260, {"Veyrin阅读", false, false, 0}), previewDir, "reading_window_inactive.png");
+    // Rolled up and minimised, a window keeps only its top and bottom strips.
+    write(window(skinDir, 560, kFrameHeight - kClientRect.height(), {"Veyrin", true, true, 0}), previewDir,
+          "main_window_rolled_up.png");
+    write(window(skinDir, kFrameWidth, kFrameHeight - kClientRect.height(), {"Veyrin", true, true, 0}), previewDir,
+          "main_window_minimised.png");
     QImage strip(3 * 230, 100, QImage::Format_RGB32);
     strip.fill(kDesktop);
     {
