@@ -76,10 +76,10 @@ bool SkinToolTips::eventFilter(QObject* watched, QEvent* event) {
         if (target_ != nullptr) dismiss();
     } else if (type == QEvent::ToolTip) {
         // Qt asks after its own wake-up delay; a widget entered before the filter existed gets its
-        // hint now. Once a hint has had its time it stays away until the mouse comes back.
+        // hint now, and one still waiting shows at once. Once a hint has had its time it stays away until the mouse comes back.
         QWidget* owner = toolTipOwner(widget);
         if (owner == nullptr) return false;
-        if (owner != target_) {
+        if (owner != target_ || delayed_->isWaiting()) {
             target_ = owner;
             delayed_->showNow(owner->toolTip(), hintPointAtCursor());
         }
