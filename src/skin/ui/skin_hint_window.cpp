@@ -70,9 +70,8 @@ void TbsSkinHintWindow::takeCurrentLook() {
     const TbsSkinData* skin = component != nullptr ? component->skinData() : nullptr;
     const SkinBitmap* picture =
         skin != nullptr ? usablePicture(skin, skin->hintWindow().windowPictureIndex) : nullptr;
-    if (picture != nullptr && skin != skin_) picture_ = toQImage(*picture);
     skin_ = picture != nullptr ? skin : nullptr;
-    if (skin_ == nullptr) picture_ = QImage();
+    picture_ = picture != nullptr ? toQImage(*picture) : QImage();
 
     const FontDescription& fallback = component != nullptr ? component->defaultFont() : frameworkHintFont();
     if (skin_ != nullptr && component->useSkinFont()) {

@@ -16,6 +16,9 @@ class TbsSkinHint;
 
 struct SkinWindowComponents {
     explicit SkinWindowComponents(QWidget& window, const TbsSkinData* skinData = nullptr);
+    // The hint component belongs to one window.
+    SkinWindowComponents(const SkinWindowComponents&) = delete;
+    SkinWindowComponents& operator=(const SkinWindowComponents&) = delete;
 
     // Links the hint component, the message box and the dialog to `skinData`.
     void setSkinData(const TbsSkinData* skinData);
