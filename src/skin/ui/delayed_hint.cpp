@@ -55,6 +55,10 @@ void DelayedHint::request(const QString& text, int pause) {
 }
 
 void DelayedHint::showNow(const QString& text, QPoint at) {
+    if (text.isEmpty()) {
+        cancel();
+        return;
+    }
     timer_.stop();
     text_ = text;
     window_.activateHint(at, text_);

@@ -51,9 +51,7 @@ void TbsSkinHint::setActive(bool active) {
 }
 
 void TbsSkinHint::showTextHint(const QString& text) {
-    QString shown = text;
-    if (OnShowHint) OnShowHint(shown);
-    delayed_->request(shown, kHintPause);
+    delayed_->request(text, kHintPause);
 }
 
 void TbsSkinHint::hideHint() { delayed_->cancel(); }

@@ -46,7 +46,8 @@ public:
     void setUseSkinFont(bool on) { useSkinFont_ = on; }
     bool useSkinFont() const { return useSkinFont_; }
 
-    // Lets the owner change a hint before it shows; nothing in the program assigns it.
+    // Lets the application's hint component change a tool-tip before it shows; nothing in the
+    // program assigns it.
     std::function<void(QString& text)> OnShowHint;
 
     void showTextHint(const QString& text) override;

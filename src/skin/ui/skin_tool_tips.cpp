@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "skin/ui/delayed_hint.h"
+#include "skin/ui/skin_hint.h"
 #include "skin/ui/skin_hint_window.h"
 
 namespace veyrin {
@@ -22,6 +23,14 @@ QWidget* toolTipOwner(QWidget* widget) {
         if (w->isWindow()) break;
     }
     return nullptr;
+}
+
+// The tool-tip of `owner` as the application's hint component lets it show.
+QString toolTipText(const QWidget* owner) {
+    QString text = owner->toolTip();
+    TbsSkinHint* component = TbsSkinHint::applicationHint();
+    if (component != nullptr && component->OnShowHint) component->OnShowHint(text);
+    return text;
 }
 
 bool endsTheHint(QEvent::Type type) {
@@ -68,7 +77,7 @@ bool SkinToolTips::eventFilter(QObject* watched, QEvent* event) {
         QWidget* owner = toolTipOwner(widget);
         if (owner != nullptr && owner != target_) {
             target_ = owner;
-            delayed_->request(owner->toolTip(), kHintShortPause);
+            delayed_->request(toolTipText(owner), kHintShortPause);
         }
     } else if (type == QEvent::Leave || type == QEvent::Hide) {
         if (widget == target_) dismiss();
@@ -81,7 +90,7 @@ bool SkinToolTips::eventFilter(QObject* watched, QEvent* event) {
         if (owner == nullptr) return false;
         if (owner != target_ || delayed_->isWaiting()) {
             target_ = owner;
-            delayed_->showNow(owner->toolTip(), hintPointAtCursor());
+            delayed_->showNow(toolTipText(owner), hintPointAtCursor());
         }
         return true;
     }
