@@ -57,7 +57,7 @@ const QColor kSealBottom(0xA6, 0x33, 0x20);
 const QColor kSealEdge(0x74, 0x1F, 0x13);
 const QColor kOnTile(0xFF, 0xFB, 0xF2);       // glyphs on coloured tiles
 const QColor kMenuPaper(0xFB, 0xF8, 0xF0);
-const QColor kMenuBand(0xE2, 0xEB, 0xE3);
+const QColor kMenuBand(0xDD, 0xE8, 0xE0);
 const QColor kMenuBandEdge(0xC2, 0xD2, 0xC6);
 const QColor kHintPaper(0xFF, 0xFA, 0xEA);
 const QColor kDisabled(0xBF, 0xB4, 0xA2);
@@ -240,6 +240,14 @@ void tile(QPainter& p, const Box& box, const QColor& top, const QColor& bottom, 
         p.setPen(pen(gloss));
         p.drawLine(QPointF(box.left + radius, box.top + 1.5), QPointF(box.right - radius, box.top + 1.5));
     }
+}
+
+// A 1-pixel frame on the box's outer pixels, square corners and all four corner pixels full.
+void inkFrame(QPainter& p, const Box& b, const QColor& colour) {
+    p.fillRect(QRect(b.left, b.top, b.width(), 1), colour);
+    p.fillRect(QRect(b.left, b.bottom - 1, b.width(), 1), colour);
+    p.fillRect(QRect(b.left, b.top, 1, b.height()), colour);
+    p.fillRect(QRect(b.right - 1, b.top, 1, b.height()), colour);
 }
 
 // Bevelled rectangle: a light top-left and dark bottom-right line just inside the outline.
@@ -430,9 +438,7 @@ QImage frameBackground() {
         p.fillRect(qrect(kClientRect), kPaper);
         // The client area lies a step below the border: shade above and left, light below and right.
         const Box edge{kClientRect.left - 1, kClientRect.top - 1, kClientRect.right + 1, kClientRect.bottom + 1};
-        p.setPen(pen(kInkLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(edgeRect(edge));
+        inkFrame(p, edge, kInkLine);
         const Box outer = edge.inset(-1);
         bevel(p, outer.inset(-1), kShade, kHighlight);
     });
@@ -462,17 +468,12 @@ void menuBarButton(QPainter& p, MenuBarButton button, int state) {
     }
     const QColor ink = state == 0 ? kGlyph : kOnTile;
     const QPointF c(box.left + box.width() / 2.0, box.top + box.height() / 2.0);
-    p.save();
-    p.translate(c);
-    p.scale(0.8, 0.8);
-    const QPointF o(0, 0);
     switch (button) {
-    case MenuBarButton::SystemMenu: sealGlyph(p, o, state != 0); break;
-    case MenuBarButton::Close: closeGlyph(p, o, ink); break;
-    case MenuBarButton::Maximize: maximizeGlyph(p, o, ink); break;
-    case MenuBarButton::Minimize: minimizeGlyph(p, o, ink); break;
+    case MenuBarButton::SystemMenu: sealGlyph(p, c, state != 0); break;
+    case MenuBarButton::Close: closeGlyph(p, c, ink); break;
+    case MenuBarButton::Maximize: maximizeGlyph(p, c, ink); break;
+    case MenuBarButton::Minimize: minimizeGlyph(p, c, ink); break;
     }
-    p.restore();
 }
 
 QImage buttonsPicture(const QImage& background) {
@@ -500,9 +501,7 @@ QImage buttonsPicture(const QImage& background) {
 void paperSheet(QPainter& p, int width, int height, const QColor& fill) {
     const Box all{0, 0, width, height};
     p.fillRect(qrect(all), fill);
-    p.setPen(pen(kInk));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(edgeRect(all));
+    inkFrame(p, all, kInk);
     p.setPen(pen(kHighlight));
     p.drawLine(QPointF(1, 1.5), QPointF(width - 1, 1.5));
     p.drawLine(QPointF(1.5, 1), QPointF(1.5, height - 1));
@@ -521,6 +520,11 @@ QImage popupPicture() {
         p.fillRect(band, g);
         p.setPen(pen(kMenuBandEdge));
         p.drawLine(QPointF(kPopupItemsRect.left - 0.5, 2), QPointF(kPopupItemsRect.left - 0.5, size.height - 2));
+        // A small chop at the foot of the band, inside the fixed lower-left corner so it appears
+        // once whatever the menu's height.
+        const Box chop{3, kPopupLeftBottom.y, 10, kPopupLeftBottom.y + 7};
+        p.fillRect(qrect(chop), kSealBottom);
+        inkFrame(p, chop.inset(2), kMenuPaper);
     });
     return image;
 }
@@ -546,10 +550,14 @@ QImage hintPicture() {
     QImage image = canvas(size.width, size.height, kHintPaper);
     paint(image, [&](QPainter& p) {
         paperSheet(p, size.width, size.height, kHintPaper);
-        // A vermilion stroke at the left, a seal's edge.
+        // A vermilion stroke at the left, a seal's edge. It is repeated downwards as the hint
+        // grows, so it shades across, not along.
         const QRectF stroke(4, 4, 3, size.height - 8);
+        QLinearGradient across(stroke.topLeft(), stroke.topRight());
+        across.setColorAt(0, kSealTop);
+        across.setColorAt(1, kSealBottom);
         p.setPen(Qt::NoPen);
-        p.setBrush(vertical(stroke, kSealTop, kSealBottom));
+        p.setBrush(across);
         p.drawRoundedRect(stroke, 1, 1);
     });
     return image;
@@ -576,22 +584,19 @@ void frameCell(QPainter& p, const Cell& c) {
     switch (c.look) {
     case Look::RaisedFrame:
         p.fillRect(qrect(b), kBorder);
-        p.setPen(pen(kFaceEdge));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kFaceEdge);
         bevel(p, b, kHighlight, kShade);
         break;
     case Look::SunkenFrame:
         p.fillRect(qrect(b), Qt::white);
-        p.setPen(pen(kInkLine));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kInkLine);
         bevel(p, b, kShade, QColor(0xF6, 0xF1, 0xE6));
         break;
     case Look::CaptionFrame: {
         p.fillRect(qrect(b), kBorder);
         const Box bar{b.left, b.top, b.right, b.top + 20};
         p.fillRect(qrect(bar), vertical(edgeRect(bar), kCeladonTop, kCeladonBottom));
-        p.setPen(pen(kCeladonEdge));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kCeladonEdge);
         break;
     }
     case Look::GroupFrame:
@@ -601,8 +606,7 @@ void frameCell(QPainter& p, const Cell& c) {
         break;
     case Look::TabPage:
         p.fillRect(qrect(b), kPaper);
-        p.setPen(pen(kFaceEdge));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kFaceEdge);
         bevel(p, b, kHighlight, kBorder);
         break;
     case Look::GridFrame:
@@ -610,8 +614,7 @@ void frameCell(QPainter& p, const Cell& c) {
         p.setPen(pen(QColor(0xDE, 0xD6, 0xC8)));
         for (int x = b.left + 16; x < b.right; x += 16) p.drawLine(QPointF(x + 0.5, b.top), QPointF(x + 0.5, b.bottom));
         for (int y = b.top + 16; y < b.bottom; y += 16) p.drawLine(QPointF(b.left, y + 0.5), QPointF(b.right, y + 0.5));
-        p.setPen(pen(kInkLine));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kInkLine);
         break;
     case Look::BarFrame:
         p.fillRect(qrect(b), vertical(edgeRect(b), kCaptionTop, kCaptionBottom));
@@ -622,10 +625,8 @@ void frameCell(QPainter& p, const Cell& c) {
         break;
     case Look::EtchedFrame:
         p.fillRect(qrect(b), kBorder);
-        p.setPen(pen(kShade));
-        p.drawRect(edgeRect(b.inset(2)));
-        p.setPen(pen(kHighlight));
-        p.drawRect(edgeRect(b.inset(2).moved(1, 1)));
+        inkFrame(p, b.inset(2), kShade);
+        inkFrame(p, b.inset(2).moved(1, 1), kHighlight);
         break;
     default: break;
     }
@@ -701,8 +702,7 @@ void barCell(QPainter& p, const Cell& c) {
     case Look::TrackH:
     case Look::TrackV:
         p.fillRect(qrect(b), QColor(0xF1, 0xEA, 0xDB));
-        p.setPen(pen(kFaceEdge));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kFaceEdge);
         break;
     case Look::ThumbH:
     case Look::ThumbV: {
@@ -778,8 +778,7 @@ void miscCell(QPainter& p, const Cell& c) {
         break;
     case Look::Dropdown:
         p.fillRect(qrect(b), Qt::white);
-        p.setPen(pen(kInkLine));
-        p.drawRect(edgeRect(b));
+        inkFrame(p, b, kInkLine);
         bevel(p, b, kShade, QColor(0xF6, 0xF1, 0xE6));
         break;
     case Look::TreeBox: {

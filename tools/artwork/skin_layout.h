@@ -228,6 +228,48 @@ inline constexpr Cell kSheet[] = {
 inline constexpr int kRoundButtonMaskPicture = 5;
 inline constexpr int kControlPicture = 4;
 
+constexpr bool overlaps(const Box& a, const Box& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+constexpr bool inside(const Box& b, const PictureSize& picture) {
+    return b.left >= 0 && b.top >= 0 && b.right <= picture.width && b.bottom <= picture.height && b.width() > 0 &&
+           b.height() > 0;
+}
+
+// Each look of the sheet has a place of its own inside the picture.
+constexpr bool sheetFits() {
+    for (const Cell& a : kSheet) {
+        if (!inside(a.box, kActivePictures[kControlPicture])) return false;
+        for (const Cell& b : kSheet) {
+            if (&a != &b && (overlaps(a.box, b.box) || a.name == b.name)) return false;
+        }
+    }
+    return true;
+}
+static_assert(sheetFits(), "a control sheet cell lies outside the picture or over another");
+
+// The frame blends a button's normal look into its hot look pixel by pixel: both of one size, the
+// hot looks and the disabled look apart from each other and from the menu bar buttons.
+constexpr bool buttonLooksFit() {
+    const PictureSize& picture = kActivePictures[0];
+    for (const CaptionButton& a : kCaptionButtons) {
+        if (a.hot.width() != a.normal.width() || a.hot.height() != a.normal.height()) return false;
+        if (a.normal.width() != kDisabledButton.width() || a.normal.height() != kDisabledButton.height()) return false;
+        if (!inside(a.hot, picture) || overlaps(a.hot, kDisabledButton)) return false;
+        for (const CaptionButton& b : kCaptionButtons) {
+            if (&a != &b && overlaps(a.hot, b.hot)) return false;
+        }
+        for (int button = 0; button < 4; ++button) {
+            for (int state = 0; state < 3; ++state) {
+                if (overlaps(a.hot, menuBarButtonBox(static_cast<MenuBarButton>(button), state))) return false;
+            }
+        }
+    }
+    return inside(kDisabledButton, picture);
+}
+static_assert(buttonLooksFit(), "caption button looks collide or differ in size");
+
 // The sheet cell of that name; naming a cell that does not exist stops the build of the tables.
 constexpr const Cell& sheetCell(std::string_view name) {
     for (const Cell& cell : kSheet) {

@@ -1,5 +1,7 @@
-// Writes the generated sample skin (skin.ini and its bitmaps) into a directory:
-//   write_sample_skin DIR
+// Writes the generated sample skin (skin.ini and its bitmaps) into a directory, to try the
+// build-time packing without the real artwork (configure with -DVEYRIN_SKIN_DIR=DIR):
+//   g++ -std=c++20 -Isrc tools/sample_skin/write_sample_skin.cpp build/libveyrin_model.a -lz -o write_sample_skin
+//   ./write_sample_skin DIR
 
 #include <filesystem>
 #include <fstream>

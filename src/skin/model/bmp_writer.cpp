@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/model/app_error.h"
+#include "skin/model/bmp_format.h"
 #include "skin/model/little_endian.h"
 
 namespace veyrin {
 
 namespace {
-
-[[noreturn]] void throwInvalidBitmap() { throw AppError(std::string(kInvalidBitmapMessage)); }
 
 std::vector<std::uint32_t> paletteOf(const std::vector<std::uint32_t>& pixels, int bitsPerPixel) {
     std::vector<std::uint32_t> palette;
@@ -54,20 +52,19 @@ std::string encodeRow(const std::uint32_t* row, int width, int bits, const std::
 }  // namespace
 
 SkinBitmap encodeBmpFile(int width, int height, int bitsPerPixel, const std::vector<std::uint32_t>& pixels) {
-    const bool depthOk = bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8 || bitsPerPixel == 24 || bitsPerPixel == 32;
-    if (!depthOk || width <= 0 || height <= 0 ||
+    if (!isSupportedBmpDepth(bitsPerPixel) || width <= 0 || height <= 0 ||
         pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
         throwInvalidBitmap();
     const std::vector<std::uint32_t> palette = bitsPerPixel <= 8 ? paletteOf(pixels, bitsPerPixel) : std::vector<std::uint32_t>{};
-    const std::size_t stride = ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32) * 4;
-    const auto pixelOffset = static_cast<std::uint32_t>(14 + 40 + 4 * palette.size());
+    const std::size_t stride = bmpRowStride(width, bitsPerPixel);
+    const auto pixelOffset = static_cast<std::uint32_t>(kBmpFileHeaderSize + kBmpInfoHeaderSize + 4 * palette.size());
     const auto fileSize = static_cast<std::uint32_t>(pixelOffset + stride * static_cast<std::size_t>(height));
 
     std::string file = "BM";
     appendUint32Le(file, fileSize);
     appendUint32Le(file, 0);
     appendUint32Le(file, pixelOffset);
-    appendUint32Le(file, 40);
+    appendUint32Le(file, kBmpInfoHeaderSize);
     appendInt32Le(file, width);
     appendInt32Le(file, height);
     appendUint16Le(file, 1);

@@ -1,24 +1,19 @@
 #include "skin/model/skin_bitmap.h"
 
-#include <array>
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform/model/app_error.h"
+#include "skin/model/bmp_format.h"
 #include "skin/model/little_endian.h"
 
 namespace veyrin {
 
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::size_t kInfoHeaderSize = 40;
 // Far above any skin picture (the largest is 516 x 318), low enough that a header claiming
 // gigapixels is refused before anything is allocated.
 constexpr std::int64_t kMaxPixels = std::int64_t{1} << 24;
 constexpr std::uint32_t kUncompressed = 0;
-
-[[noreturn]] void throwInvalidBitmap() { throw AppError(std::string(kInvalidBitmapMessage)); }
 
 struct BmpHeader {
     std::uint32_t fileSize = 0;
@@ -31,16 +26,14 @@ struct BmpHeader {
     std::uint32_t paletteSize = 0;
 };
 
-bool isSupportedDepth(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32; }
-
 BmpHeader readHeader(std::string_view file) {
-    if (file.size() < kFileHeaderSize + kInfoHeaderSize || file[0] != 'B' || file[1] != 'M') throwInvalidBitmap();
+    if (file.size() < kBmpFileHeaderSize + kBmpInfoHeaderSize || file[0] != 'B' || file[1] != 'M') throwInvalidBitmap();
     BmpHeader h;
     h.fileSize = readUint32Le(file, 2);
     h.pixelOffset = readUint32Le(file, 10);
     h.infoSize = readUint32Le(file, 14);
-    if (h.fileSize < kFileHeaderSize + kInfoHeaderSize || h.fileSize > file.size()) throwInvalidBitmap();
-    if (h.infoSize < kInfoHeaderSize || h.infoSize > h.fileSize - kFileHeaderSize) throwInvalidBitmap();
+    if (h.fileSize < kBmpFileHeaderSize + kBmpInfoHeaderSize || h.fileSize > file.size()) throwInvalidBitmap();
+    if (h.infoSize < kBmpInfoHeaderSize || h.infoSize > h.fileSize - kBmpFileHeaderSize) throwInvalidBitmap();
     const std::int64_t width = readInt32Le(file, 18);
     const std::int64_t rawHeight = readInt32Le(file, 22);
     const std::int64_t height = std::llabs(rawHeight);
@@ -49,7 +42,7 @@ BmpHeader readHeader(std::string_view file) {
     h.height = static_cast<int>(height);
     h.topDown = rawHeight < 0;
     h.bitsPerPixel = readUint16Le(file, 28);
-    if (readUint16Le(file, 26) != 1 || !isSupportedDepth(h.bitsPerPixel)) throwInvalidBitmap();
+    if (readUint16Le(file, 26) != 1 || !isSupportedBmpDepth(h.bitsPerPixel)) throwInvalidBitmap();
     if (readUint32Le(file, 30) != kUncompressed) throwInvalidBitmap();
     if (h.bitsPerPixel <= 8) {
         const std::uint32_t used = readUint32Le(file, 46);
@@ -59,17 +52,13 @@ BmpHeader readHeader(std::string_view file) {
     return h;
 }
 
-std::size_t rowStride(const BmpHeader& h) {
-    return ((static_cast<std::size_t>(h.width) * static_cast<std::size_t>(h.bitsPerPixel) + 31) / 32) * 4;
-}
-
 std::uint32_t rgbAt(std::string_view bytes, std::size_t at) {
     auto byte = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])); };
     return (byte(2) << 16) | (byte(1) << 8) | byte(0);
 }
 
 std::vector<std::uint32_t> readPalette(std::string_view file, const BmpHeader& h) {
-    const std::size_t start = kFileHeaderSize + h.infoSize;
+    const std::size_t start = kBmpFileHeaderSize + h.infoSize;
     const std::size_t end = start + std::size_t{4} * h.paletteSize;
     if (end > h.fileSize || end > h.pixelOffset) throwInvalidBitmap();
     std::vector<std::uint32_t> palette(h.paletteSize);
@@ -91,8 +80,8 @@ std::uint32_t indexedPixel(std::string_view row, int x, int bits, const std::vec
 SkinBitmap decodeBmpFile(std::string_view file) {
     const BmpHeader h = readHeader(file);
     const std::vector<std::uint32_t> palette = h.bitsPerPixel <= 8 ? readPalette(file, h) : std::vector<std::uint32_t>{};
-    const std::size_t stride = rowStride(h);
-    if (h.pixelOffset < kFileHeaderSize + h.infoSize || h.pixelOffset > h.fileSize ||
+    const std::size_t stride = bmpRowStride(h.width, h.bitsPerPixel);
+    if (h.pixelOffset < kBmpFileHeaderSize + h.infoSize || h.pixelOffset > h.fileSize ||
         stride * static_cast<std::size_t>(h.height) > h.fileSize - h.pixelOffset)
         throwInvalidBitmap();
 

@@ -1,6 +1,7 @@
 #include "skin/model/skin_package.h"
 
 #include "platform/model/app_error.h"
+#include "skin/model/bmp_format.h"
 #include "skin/model/little_endian.h"
 
 namespace veyrin {
@@ -9,7 +10,6 @@ namespace {
 
 constexpr char kNoBitmapFlag = 1;
 constexpr char kBitmapFlag = 0;
-constexpr std::size_t kBmpFileHeaderSize = 14;
 // The decoded pictures of one package together: a 1-bit picture grows 32-fold when decoded, so a
 // package of many large masks is refused before it takes gigabytes. The stored skin holds about
 // 0.25 million pixels.
@@ -34,18 +34,18 @@ public:
         const std::string_view header = take(kBmpFileHeaderSize);
         const std::uint32_t fileSize = readUint32Le(header, 2);
         if (header[0] != 'B' || header[1] != 'M' || fileSize < kBmpFileHeaderSize)
-            throw AppError(std::string(kInvalidBitmapMessage));
+            throwInvalidBitmap();
         take(fileSize - kBmpFileHeaderSize);
         SkinBitmap bitmap = decodeBmpFile(bytes_.substr(start, fileSize));
         decodedPixels_ += bitmap.pixels.size();
-        if (decodedPixels_ > kMaxPackagePixels) throw AppError(std::string(kInvalidBitmapMessage));
+        if (decodedPixels_ > kMaxPackagePixels) throwInvalidBitmap();
         return bitmap;
     }
 
     SkinBitmap optionalBitmap() {
         const char flag = take(1)[0];
         if (flag == kNoBitmapFlag) return {};
-        if (flag != kBitmapFlag) throw AppError(std::string(kInvalidBitmapMessage));
+        if (flag != kBitmapFlag) throwInvalidBitmap();
         return bmpFile();
     }
 

@@ -1,0 +1,24 @@
+#pragma once
+// Facts of the BMP file layout shared by the bitmap reader, the writer and the package reader.
+
+#include <cstddef>
+#include <string>
+
+#include "platform/model/app_error.h"
+#include "skin/model/skin_bitmap.h"
+
+namespace veyrin {
+
+inline constexpr std::size_t kBmpFileHeaderSize = 14;
+inline constexpr std::size_t kBmpInfoHeaderSize = 40;
+
+constexpr bool isSupportedBmpDepth(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32; }
+
+// Rows are padded to whole 32-bit words.
+constexpr std::size_t bmpRowStride(int width, int bitsPerPixel) {
+    return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32) * 4;
+}
+
+[[noreturn]] inline void throwInvalidBitmap() { throw AppError(std::string(kInvalidBitmapMessage)); }
+
+}  // namespace veyrin
