@@ -18,6 +18,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -118,7 +119,7 @@ QRgb averageColour(const std::vector<ColourCount>& box) {
         for (int k = 0; k < 3; ++k) sum[k] += channel(cc.colour, k) * double(cc.count);
         total += cc.count;
     }
-    return qRgb(int(sum[0] / total + 0.5), int(sum[1] / total + 0.5), int(sum[2] / total + 0.5));
+    return qRgb(int(std::lround(sum[0] / total)), int(std::lround(sum[1] / total)), int(std::lround(sum[2] / total)));
 }
 
 // The widest channel of a box and its range.
@@ -184,6 +185,7 @@ QImage indexed8(const QImage& source) {
         for (int x = 0; x < rgb.width(); ++x) ++counts[rgb.pixel(x, y) | 0xFF000000u];
     }
     std::vector<ColourCount> colours;
+    colours.reserve(counts.size());
     for (auto [colour, count] : counts) colours.push_back({colour, count});
     QVector<QRgb> palette = medianCut(colours, 256);
     const int used = int(palette.size());

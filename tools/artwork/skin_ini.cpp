@@ -74,6 +74,7 @@ void picturesSection(IniText& ini) {
     ini.key("inactivepicture", "");
     ini.key("mask", kMaskFile);
     std::vector<std::string> files;
+    files.reserve(kActivePictureFiles.size());
     for (std::string_view f : kActivePictureFiles) files.emplace_back(f);
     ini.list("activepicturescount", files);
 }
@@ -549,6 +550,7 @@ std::vector<ControlEntry> controlEntries() {
 void skinControls(IniText& ini) {
     const std::vector<ControlEntry> entries = controlEntries();
     std::vector<std::string> list;
+    list.reserve(entries.size());
     for (const ControlEntry& e : entries) list.push_back(std::string(e.section) + ":" + std::string(e.kind));
     ini.section("SKINCONTROLS");
     ini.list("count", list);

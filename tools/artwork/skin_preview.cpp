@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
