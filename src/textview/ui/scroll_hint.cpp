@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include "platform/ui/qt_color.h"
-
 namespace veyrin {
 namespace {
 
@@ -16,13 +14,6 @@ QPointer<TSynScrollHint>& sharedHint() {
 void deleteSharedHint() { delete sharedHint().data(); }
 
 }  // namespace
-
-TSynScrollHint::TSynScrollHint() : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint) {
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setMargin(2);
-    setMaximumWidth(kMaxWidth);
-    setWordWrap(true);
-}
 
 TSynScrollHint& TSynScrollHint::shared() {
     QPointer<TSynScrollHint>& hint = sharedHint();
@@ -36,15 +27,10 @@ TSynScrollHint& TSynScrollHint::shared() {
 TSynScrollHint* TSynScrollHint::existing() { return sharedHint().data(); }
 
 void TSynScrollHint::showText(const QString& text, TColor background, int globalRight, int globalTop) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(background));
-    pal.setColor(QPalette::WindowText, toQColor(clInfoText));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    setText(text.left(kMaxTextLength));
-    adjustSize();
-    move(globalRight - width(), globalTop);
-    show();
+    setColor(background);
+    QString shown = text.left(kMaxTextLength);
+    QSize size = calcHintSize(shown);
+    activateHint(QPoint(globalRight - size.width(), globalTop), shown);
 }
 
 }  // namespace veyrin

@@ -1,17 +1,15 @@
 #pragma once
-// The small window that names the top line while a view's scroll thumb is dragged. One instance
-// serves every text view of the program; it is created on first use and kept.
-
-#include <QLabel>
+// The small window that names the top line while a view's scroll thumb is dragged: a hint window in
+// the program's hint look. One instance serves every text view; it is created on first use and kept.
 
 #include "platform/model/color.h"
+#include "skin/ui/skin_hint_window.h"
 
 namespace veyrin {
 
-class TSynScrollHint : public QLabel {
+class TSynScrollHint : public TbsSkinHintWindow {
     Q_OBJECT
 public:
-    static constexpr int kMaxWidth = 200;
     static constexpr int kMaxTextLength = 255;
 
     static TSynScrollHint& shared();
@@ -22,7 +20,7 @@ public:
     void showText(const QString& text, TColor background, int globalRight, int globalTop);
 
 private:
-    TSynScrollHint();
+    TSynScrollHint() = default;
 };
 
 }  // namespace veyrin

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "skin/ui/frame_host.h"
+#include "skin/ui/skin_window_components.h"
 
 namespace veyrin {
 
@@ -39,6 +40,7 @@ public:
     AboutLabel* Label9 = nullptr;
     AboutLabel* Label8 = nullptr;
     TsuiButton* suiButton3 = nullptr;
+    SkinWindowComponents skinComponents{*this};
 
     void Label7Click();
     void suiButton3Click();

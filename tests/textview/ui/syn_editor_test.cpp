@@ -227,7 +227,9 @@ private slots:
         QPoint viewTopRight = view->viewport()->mapToGlobal(QPoint(view->viewport()->width() - 4, 10));
         QCOMPARE(hint->geometry().right() + 1, viewTopRight.x());
         QCOMPARE(hint->geometry().top(), viewTopRight.y());
-        QCOMPARE(hint->palette().color(QPalette::Window), QColor(0xEF, 0xEF, 0xEF));
+        QCOMPARE(hint->color(), TColor(15724527));
+        QCOMPARE(hint->grab().toImage().pixelColor(1, 1), QColor(0xEF, 0xEF, 0xEF));
+        QVERIFY(hint->height() < 2 * QFontMetrics(hint->hintFont()).lineSpacing());  // one line
         QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, grip + QPoint(0, 60));
         QVERIFY(!hint->isVisible());
     }

@@ -1,0 +1,27 @@
+#pragma once
+// A font as the skin components keep it: face, height in pixels (negative: character height),
+// style, colour and character set.
+
+#include <string>
+
+#include "platform/model/color.h"
+#include "skin/model/skin_data.h"
+
+namespace veyrin {
+
+inline constexpr int kAnsiCharset = 0;
+inline constexpr int kDefaultCharset = 1;
+inline constexpr int kGb2312Charset = 134;
+
+struct FontDescription {
+    std::string name;
+    int height = 0;
+    SkinFontStyle style;
+    TColor color = clWindowText;
+    int charset = kDefaultCharset;
+    // The pixel size to draw with; Qt's pixel size is the character height either way.
+    int pixelHeight() const { return height < 0 ? -height : height; }
+    friend bool operator==(const FontDescription&, const FontDescription&) = default;
+};
+
+}  // namespace veyrin
