@@ -10,16 +10,22 @@ DEBIAN_PACKAGES := cmake g++ ninja-build pkg-config zlib1g-dev \
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl1-mesa-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2 \
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox trayer
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps install-packages configure build run test bench fuzz clean
 
 all: build
 
+# The fuzz targets need clang with libFuzzer and the sanitizer runtimes.
+FUZZ_PACKAGES := clang libclang-rt-14-dev zlib1g-dev
+
 deps:
-	@missing=$$(for p in $(DEBIAN_PACKAGES); do \
+	@$(MAKE) --no-print-directory install-packages PACKAGES="$(DEBIAN_PACKAGES)"
+
+install-packages:
+	@missing=$$(for p in $(PACKAGES); do \
 	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing: $$missing"; \
@@ -48,6 +54,7 @@ bench: deps
 # libFuzzer targets of the skin loader (clang, outside the main build); FUZZ_SECONDS per target.
 FUZZ_SECONDS ?= 60
 fuzz:
+	@$(MAKE) --no-print-directory install-packages PACKAGES="$(FUZZ_PACKAGES)"
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash fuzz/run.sh
 
 clean:
