@@ -5,14 +5,14 @@
 
 namespace veyrin {
 
-std::vector<const TbsDataSkinObject*> frameObjectDescriptions(const std::vector<std::unique_ptr<TbsDataSkinObject>>& objects) {
+std::vector<const TbsDataSkinObject*> frameObjectDescriptions(const std::vector<const TbsDataSkinObject*>& objects) {
     std::vector<const TbsDataSkinObject*> result;
-    for (const auto& object : objects) {
+    for (const TbsDataSkinObject* object : objects) {
         switch (object->kind) {
         case SkinObjectKind::MenuItem:
         case SkinObjectKind::MainMenuBarItem:
         case SkinObjectKind::MainMenuBarButton: break;
-        default: result.push_back(object.get()); break;
+        default: result.push_back(object); break;
         }
     }
     return result;

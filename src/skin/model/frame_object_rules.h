@@ -15,7 +15,7 @@ namespace veyrin {
 
 // The descriptions that become frame objects, in list order; menu items, menu bar items and menu
 // bar buttons belong to the menus.
-std::vector<const TbsDataSkinObject*> frameObjectDescriptions(const std::vector<std::unique_ptr<TbsDataSkinObject>>& objects);
+std::vector<const TbsDataSkinObject*> frameObjectDescriptions(const std::vector<const TbsDataSkinObject*>& objects);
 
 struct ObjectAvailability {
     bool enabled = true;
