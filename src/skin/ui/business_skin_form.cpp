@@ -226,7 +226,17 @@ void TbsBusinessSkinForm::rebuildShape() {
     host_.setMask(region.united(strips));
 }
 
-FrameHit TbsBusinessSkinForm::hitTest(const QPoint& p) const {
+void TbsBusinessSkinForm::syncToHostSize() {
+    if (skinSupport_ && (geometry_.width != host_.width() || geometry_.height != host_.height())) relayout();
+}
+
+FrameRect TbsBusinessSkinForm::clientRect() {
+    syncToHostSize();
+    return geometry_.clientRect;
+}
+
+FrameHit TbsBusinessSkinForm::hitTest(const QPoint& p) {
+    syncToHostSize();
     SkinHitContext c;
     c.geometry = &geometry_;
     c.shape = shape_ ? &*shape_ : nullptr;
@@ -307,6 +317,7 @@ void TbsBusinessSkinForm::composeStrips() {
 void TbsBusinessSkinForm::paintFrame(QPainter& painter) {
     const FrameSize min = minimumFrameSize();
     if (host_.width() < min.width || host_.height() < min.height) return;
+    syncToHostSize();
     composeStrips();
     painter.save();
     painter.setClipRegion(QRegion(host_.rect()).subtracted(toQRect(geometry_.clientRect)), Qt::IntersectClip);

@@ -10,6 +10,7 @@
 
 #include "platform/ui/font_faces.h"
 #include "skin/ui/business_skin_form.h"
+#include "skin/ui/window_skin.h"
 
 namespace veyrin {
 namespace {
@@ -52,6 +53,12 @@ bool FrameHost::eventFilter(QObject* watched, QEvent* event) {
 
 FrameHost::~FrameHost() {
     if (modalLoop_) modalLoop_->quit();
+    windowSkin_.reset();
+}
+
+void FrameHost::useStoredSkin(TbsBorderIcons icons) {
+    windowSkin_.reset();
+    windowSkin_ = std::make_unique<WindowSkin>(*skinForm_, icons);
 }
 
 void FrameHost::setCaption(const QString& caption) {
@@ -70,7 +77,7 @@ void FrameHost::setClientSize(int width, int height) {
 }
 
 QRect FrameHost::clientRectInWindow() const {
-    if (skinned()) return toQRect(skinForm_->geometry().clientRect);
+    if (skinned()) return toQRect(skinForm_->clientRect());
     return toQRect(frame_.clientRect(width(), height()));
 }
 
