@@ -154,7 +154,7 @@ private:
     void placeObjects();
     void rebuildShape();
     void composeStrips();
-    void trackHot(const QPoint& p);
+    void trackHot(const QPoint& p, bool pressing = false);
     void setHot(int index);
     void mouseTimerTick();
     void morphTimerTick();
