@@ -178,6 +178,7 @@ private:
     QSize stripsSize_;
     bool stripsInactive_ = false;
     bool sizeMove_ = false;
+    bool painting_ = false;
     bool sysMenuHeld_ = false;
     TbsBorderIcons borderIcons_ = kDefaultBorderIcons;
     bool hideCaptionButtons_ = false;
