@@ -212,6 +212,11 @@ void FrameHost::startSizeMove(FrameHit hit, const QPoint& globalPos) {
     if (hit != FrameHit::Client && hit != FrameHit::Object) skinForm_->enterSizeMove();
 }
 
+void FrameHost::moveTo(const QRect& proposed) {
+    const TbsFrameHooks& hooks = skinForm_->hooks;
+    move((hooks.moving ? hooks.moving(proposed) : proposed).topLeft());
+}
+
 void FrameHost::endSizeMove() {
     bool looping = dragHit_ != FrameHit::Client && dragHit_ != FrameHit::Object;
     dragHit_ = FrameHit::Client;
@@ -238,7 +243,7 @@ void FrameHost::mouseMoveEvent(QMouseEvent* event) {
     const FrameSize min = skinForm_->minimumFrameSize();
     const int minWidth = min.width, minHeight = min.height;
     switch (dragHit_) {
-    case FrameHit::Caption: move(g.topLeft() + delta); return;
+    case FrameHit::Caption: moveTo(QRect(g.topLeft() + delta, g.size())); return;
     case FrameHit::Left: g.setLeft(std::min(g.left() + delta.x(), g.right() - minWidth)); break;
     case FrameHit::Right: g.setRight(std::max(g.right() + delta.x(), g.left() + minWidth)); break;
     case FrameHit::Top: g.setTop(std::min(g.top() + delta.y(), g.bottom() - minHeight)); break;

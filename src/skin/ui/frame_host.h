@@ -68,6 +68,7 @@ private:
     void updateCursor(FrameHit hit);
     void startSizeMove(FrameHit hit, const QPoint& globalPos);
     void endSizeMove();
+    void moveTo(const QRect& proposed);
 
     BuiltInFrame frame_;
     QWidget* client_;

@@ -126,6 +126,18 @@ private slots:
         QTest::mouseClick(&host, Qt::LeftButton, {}, closePoint);
         QCOMPARE(host.closeRequests, 1);
         QVERIFY(!host.isVisible());
+
+        // A double click on the system-menu button closes the window too.
+        showActive(host);
+        QRect menuButton;
+        host.skinForm().hooks.openSystemMenuUnder = [&](const QRect& onScreen) { menuButton = onScreen; };
+        const QPoint sysMenuPoint = centre(object(host, TbsStdCommand::cmSysMenu).objectRect());
+        QTest::mouseMove(&host, sysMenuPoint);
+        QTest::mouseClick(&host, Qt::LeftButton, {}, sysMenuPoint);
+        QCOMPARE(host.closeRequests, 1);
+        QTest::mouseDClick(&host, Qt::LeftButton, {}, sysMenuPoint);
+        QCOMPARE(menuButton, QRect(host.mapToGlobal(QPoint(7, 5)), QSize(23, 24)));
+        QCOMPARE(host.closeRequests, 2);
     }
 
     void captionTurnsGreyWhenTheWindowIsInactive() {
