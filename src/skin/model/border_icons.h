@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <numeric>
 
 namespace veyrin {
 
@@ -12,9 +13,9 @@ enum class TbsBorderIcon : std::uint8_t { biSystemMenu = 0, biMinimize, biMaximi
 class TbsBorderIcons {
 public:
     constexpr TbsBorderIcons() = default;
-    constexpr TbsBorderIcons(std::initializer_list<TbsBorderIcon> icons) {
-        for (TbsBorderIcon icon : icons) bits_ = static_cast<std::uint8_t>(bits_ | bit(icon));
-    }
+    constexpr TbsBorderIcons(std::initializer_list<TbsBorderIcon> icons)
+        : bits_(std::accumulate(icons.begin(), icons.end(), std::uint8_t{0},
+                                [](std::uint8_t bits, TbsBorderIcon icon) { return static_cast<std::uint8_t>(bits | bit(icon)); })) {}
     constexpr bool contains(TbsBorderIcon icon) const { return (bits_ & bit(icon)) != 0; }
     friend constexpr bool operator==(const TbsBorderIcons&, const TbsBorderIcons&) = default;
 

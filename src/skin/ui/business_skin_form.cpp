@@ -122,7 +122,7 @@ void TbsBusinessSkinForm::detachSkin() {
     shape_.reset();
     for (QImage& strip : strips_) strip = QImage();
     stripsSize_ = QSize();
-    host_.clearMask();
+    host_.setFrameShape(QRegion());
     host_.frameLookChanged();
 }
 
@@ -214,7 +214,7 @@ void TbsBusinessSkinForm::placeObjects() {
 void TbsBusinessSkinForm::rebuildShape() {
     if (!skin_.hasMask()) {
         shape_.reset();
-        host_.clearMask();
+        host_.setFrameShape(QRegion());
         return;
     }
     shape_.emplace(*skin_.mask, skin_.composition(), geometry_.maskRectArea, host_.width(), host_.height());
@@ -224,7 +224,7 @@ void TbsBusinessSkinForm::rebuildShape() {
     for (const FrameRect& run : shape_->runs()) runs.push_back(toQRect(run));
     QRegion strips;
     strips.setRects(runs.data(), static_cast<int>(runs.size()));
-    host_.setMask(region.united(strips));
+    host_.setFrameShape(region.united(strips));
 }
 
 void TbsBusinessSkinForm::syncToHostSize() {

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "platform/ui/font_faces.h"
 #include "skin/ui/business_skin_form.h"
@@ -36,6 +37,16 @@ FrameHost::FrameHost(QWidget* parent)
 }
 
 bool FrameHost::skinned() const { return skinForm_->skinSupport(); }
+
+void FrameHost::setFrameShape(const QRegion& shape) {
+    frameShape_ = shape;
+    if (QWindow* window = windowHandle()) window->setMask(frameShape_);
+}
+
+void FrameHost::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (QWindow* window = windowHandle()) window->setMask(frameShape_);
+}
 
 void FrameHost::frameLookChanged() {
     layoutClient();

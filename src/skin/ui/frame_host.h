@@ -5,6 +5,7 @@
 // a window manager. The skinned look plugs in by replacing the frame painter and hit-test.
 
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
 #include <memory>
 
@@ -37,6 +38,11 @@ public:
     bool skinned() const;
     // Gives the window its own copy of the compiled-in skin and the caption buttons it offers.
     void useStoredSkin(TbsBorderIcons icons);
+    // The window's outline (empty: rectangular). It goes to the platform window only: a widget
+    // mask would also clip the painting of every control, which costs a region intersection per
+    // control and, on X11, leaves controls unpainted after the window is re-exposed.
+    void setFrameShape(const QRegion& shape);
+    const QRegion& frameShape() const { return frameShape_; }
     // The frame's sizes or look changed: the client moves to the new client rectangle.
     void frameLookChanged();
 
@@ -61,6 +67,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void layoutClient();
@@ -81,6 +88,7 @@ private:
     bool closePressed_ = false;
     QPointer<QEventLoop> modalLoop_;
     std::unique_ptr<WindowSkin> windowSkin_;
+    QRegion frameShape_;
 };
 
 }  // namespace veyrin

@@ -74,6 +74,11 @@ private slots:
         QCOMPARE(object(host, TbsStdCommand::cmClose).objectRect(), QRect(530, 5, 23, 24));
         QVERIFY(!object(host, TbsStdCommand::cmMaximize).enabled());
         QVERIFY(object(host, TbsStdCommand::cmMaximize).visible());
+        // The outline cuts the rounded corners and keeps everything inside the mask's area.
+        QVERIFY(!host.frameShape().contains(QPoint(0, 0)));
+        QVERIFY(!host.frameShape().contains(QPoint(559, 702)));
+        QVERIFY(host.frameShape().contains(QPoint(5, 4)));
+        QVERIFY(host.frameShape().contains(QPoint(280, 1)));
     }
 
     void hoverBlendsInTheHotLookAndShowsTheHint() {
