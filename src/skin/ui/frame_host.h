@@ -5,13 +5,19 @@
 // a window manager. The skinned look plugs in by replacing the frame painter and hit-test.
 
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
+#include <memory>
 
+#include "skin/model/border_icons.h"
 #include "skin/model/frame_geometry.h"
 
 class QEventLoop;
 
 namespace veyrin {
+
+class TbsBusinessSkinForm;
+class WindowSkin;
 
 class FrameHost : public QWidget {
     Q_OBJECT
@@ -27,6 +33,18 @@ public:
     void setClientSize(int width, int height);
     QRect clientRectInWindow() const;
     const BuiltInFrame& frame() const { return frame_; }
+    // The skinned frame; without a skin attached the built-in frame above is drawn.
+    TbsBusinessSkinForm& skinForm() const { return *skinForm_; }
+    bool skinned() const;
+    // Gives the window its own copy of the compiled-in skin and the caption buttons it offers.
+    void useStoredSkin(TbsBorderIcons icons);
+    // The window's outline (empty: rectangular). It goes to the platform window only: a widget
+    // mask would also clip the painting of every control, which costs a region intersection per
+    // control and, on X11, leaves controls unpainted after the window is re-exposed.
+    void setFrameShape(const QRegion& shape);
+    const QRegion& frameShape() const { return frameShape_; }
+    // The frame's sizes or look changed: the client moves to the new client rectangle.
+    void frameLookChanged();
 
     void centreOnScreen();
     void maximiseOverWorkArea();
@@ -45,16 +63,23 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void layoutClient();
     void paintCaption(class QPainter& painter);
     void updateCursor(FrameHit hit);
+    void startSizeMove(FrameHit hit, const QPoint& globalPos);
+    void endSizeMove();
+    void moveTo(const QRect& proposed);
 
     BuiltInFrame frame_;
     QWidget* client_;
+    TbsBusinessSkinForm* skinForm_;
     bool resizable_ = false;
     FrameHit dragHit_ = FrameHit::Client;
     QPoint dragStartGlobal_;
@@ -62,6 +87,8 @@ private:
     bool closeHot_ = false;
     bool closePressed_ = false;
     QPointer<QEventLoop> modalLoop_;
+    std::unique_ptr<WindowSkin> windowSkin_;
+    QRegion frameShape_;
 };
 
 }  // namespace veyrin
