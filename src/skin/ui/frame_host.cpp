@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "platform/ui/font_faces.h"
+#include "skin/ui/business_skin_form.h"
 
 namespace veyrin {
 namespace {
@@ -24,11 +25,29 @@ const QColor kInactiveBottom(0x70, 0x7C, 0x88);
 
 }  // namespace
 
-FrameHost::FrameHost(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), client_(new QWidget(this)) {
+FrameHost::FrameHost(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), client_(new QWidget(this)), skinForm_(new TbsBusinessSkinForm(*this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
     client_->setAutoFillBackground(true);
+    client_->installEventFilter(this);
     layoutClient();
+}
+
+bool FrameHost::skinned() const { return skinForm_->skinSupport(); }
+
+void FrameHost::frameLookChanged() {
+    layoutClient();
+    update();
+}
+
+bool FrameHost::eventFilter(QObject* watched, QEvent* event) {
+    // With a skin the client's background is the skin's, painted over the form's own colour.
+    if (watched == client_ && event->type() == QEvent::Paint && skinned()) {
+        QPainter painter(client_);
+        skinForm_->paintClientBackground(painter, client_->rect());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 FrameHost::~FrameHost() {
@@ -41,11 +60,19 @@ void FrameHost::setCaption(const QString& caption) {
 }
 
 void FrameHost::setClientSize(int width, int height) {
-    resize(frame_.windowWidth(width), frame_.windowHeight(height));
+    if (skinned()) {
+        FrameSize size = skinForm_->windowSizeForClient(width, height);
+        resize(size.width, size.height);
+    } else {
+        resize(frame_.windowWidth(width), frame_.windowHeight(height));
+    }
     layoutClient();
 }
 
-QRect FrameHost::clientRectInWindow() const { return toQRect(frame_.clientRect(width(), height())); }
+QRect FrameHost::clientRectInWindow() const {
+    if (skinned()) return toQRect(skinForm_->geometry().clientRect);
+    return toQRect(frame_.clientRect(width(), height()));
+}
 
 void FrameHost::centreOnScreen() {
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
@@ -72,6 +99,7 @@ void FrameHost::showModal() {
 }
 
 FrameHit FrameHost::hitTest(const QPoint& p) const {
+    if (skinned()) return skinForm_->hitTest(p);
     return frame_.hitTest(width(), height(), p.x(), p.y(), resizable_);
 }
 
@@ -79,6 +107,7 @@ void FrameHost::layoutClient() { client_->setGeometry(clientRectInWindow()); }
 
 void FrameHost::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    skinForm_->frameResized();
     layoutClient();
 }
 
@@ -92,12 +121,18 @@ void FrameHost::closeEvent(QCloseEvent* event) {
 }
 
 void FrameHost::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) skinForm_->activationChanged(isActiveWindow());
+    if (event->type() == QEvent::WindowTitleChange) skinForm_->captionTextChanged();
     if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowTitleChange) update();
     QWidget::changeEvent(event);
 }
 
 void FrameHost::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (skinned()) {
+        skinForm_->paintFrame(painter);
+        return;
+    }
     // Border: a dark outer line, a lighter inner bevel, filled in the caption's lower colour.
     painter.fillRect(rect(), isActiveWindow() ? kCaptionBottom : kInactiveBottom);
     painter.setPen(kFrameDark);
@@ -148,32 +183,53 @@ void FrameHost::updateCursor(FrameHit hit) {
 }
 
 void FrameHost::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
     QPoint p = event->position().toPoint();
+    if (skinned()) {
+        if (skinForm_->mousePressOnFrame(p, event->button(), event->globalPosition().toPoint())) return;
+        if (event->button() == Qt::LeftButton) startSizeMove(hitTest(p), event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton) return;
     if (toQRect(frame_.closeButtonRect(width())).contains(p)) {
         closePressed_ = true;
         update();
         return;
     }
-    dragHit_ = hitTest(p);
-    dragStartGlobal_ = event->globalPosition().toPoint();
+    startSizeMove(hitTest(p), event->globalPosition().toPoint());
+}
+
+void FrameHost::startSizeMove(FrameHit hit, const QPoint& globalPos) {
+    dragHit_ = hit;
+    dragStartGlobal_ = globalPos;
     dragStartGeometry_ = geometry();
+    if (hit != FrameHit::Client && hit != FrameHit::Object) skinForm_->enterSizeMove();
+}
+
+void FrameHost::endSizeMove() {
+    bool looping = dragHit_ != FrameHit::Client && dragHit_ != FrameHit::Object;
+    dragHit_ = FrameHit::Client;
+    if (looping) skinForm_->exitSizeMove();
 }
 
 void FrameHost::mouseMoveEvent(QMouseEvent* event) {
     QPoint p = event->position().toPoint();
-    bool hot = toQRect(frame_.closeButtonRect(width())).contains(p);
+    if (skinned() && !skinForm_->inSizeMove()) {
+        skinForm_->mouseMoveOnFrame(p);
+        if (!(event->buttons() & Qt::LeftButton)) updateCursor(hitTest(p));
+    }
+    bool hot = !skinned() && toQRect(frame_.closeButtonRect(width())).contains(p);
     if (hot != closeHot_) {
         closeHot_ = hot;
         update(toQRect(frame_.closeButtonRect(width())));
     }
     if (!(event->buttons() & Qt::LeftButton) || closePressed_) {
-        if (!(event->buttons() & Qt::LeftButton)) updateCursor(hitTest(p));
+        if (!(event->buttons() & Qt::LeftButton) && !skinned()) updateCursor(hitTest(p));
         return;
     }
     QPoint delta = event->globalPosition().toPoint() - dragStartGlobal_;
     QRect g = dragStartGeometry_;
-    int minWidth = 120, minHeight = frame_.captionHeight() + 6;
+    const FrameSize min = skinForm_->minimumFrameSize();
+    const int minWidth = min.width, minHeight = min.height;
     switch (dragHit_) {
     case FrameHit::Caption: move(g.topLeft() + delta); return;
     case FrameHit::Left: g.setLeft(std::min(g.left() + delta.x(), g.right() - minWidth)); break;
@@ -190,8 +246,9 @@ void FrameHost::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FrameHost::mouseReleaseEvent(QMouseEvent* event) {
+    if (skinned() && skinForm_->mouseReleaseOnFrame(event->position().toPoint(), event->button())) return;
     if (event->button() != Qt::LeftButton) return;
-    dragHit_ = FrameHit::Client;
+    endSizeMove();
     if (closePressed_) {
         closePressed_ = false;
         update();
@@ -199,7 +256,12 @@ void FrameHost::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void FrameHost::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (skinned() && event->button() == Qt::LeftButton) skinForm_->mouseDoubleClickOnFrame(event->position().toPoint());
+}
+
 void FrameHost::leaveEvent(QEvent* event) {
+    skinForm_->mouseLeftWindow();
     if (closeHot_) {
         closeHot_ = false;
         update();
