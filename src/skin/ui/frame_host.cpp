@@ -10,6 +10,7 @@
 
 #include "platform/ui/font_faces.h"
 #include "skin/ui/business_skin_form.h"
+#include "skin/ui/frame_system_menu.h"
 
 namespace veyrin {
 namespace {
@@ -32,6 +33,7 @@ FrameHost::FrameHost(QWidget* parent)
     client_->setAutoFillBackground(true);
     client_->installEventFilter(this);
     layoutClient();
+    installFrameSystemMenu(*this);
 }
 
 bool FrameHost::skinned() const { return skinForm_->skinSupport(); }

@@ -39,8 +39,13 @@ void SkinSystemMenu::runItem(const TbsMenuItem& item) {
     else if (systemMenu_) emit systemMenu_->itemTriggered(item);
 }
 
-bool SkinSystemMenu::openUnder(const QRect& buttonScreenRect) {
+void SkinSystemMenu::prepare() {
+    if (beforeOpening_) beforeOpening_();
     if (systemMenu_) emit systemMenu_->aboutToPopup();
+}
+
+bool SkinSystemMenu::openUnder(const QRect& buttonScreenRect) {
+    prepare();
     QPointer<SkinSystemMenu> self(this);
     return engine_->popupUnder(buttonScreenRect, currentItems(), [self](const TbsMenuItem& item) {
         if (self) self->runItem(item);
@@ -48,7 +53,7 @@ bool SkinSystemMenu::openUnder(const QRect& buttonScreenRect) {
 }
 
 bool SkinSystemMenu::openAt(const QPoint& screenPoint) {
-    if (systemMenu_) emit systemMenu_->aboutToPopup();
+    prepare();
     QPointer<SkinSystemMenu> self(this);
     return engine_->popupAt(screenPoint, currentItems(), [self](const TbsMenuItem& item) {
         if (self) self->runItem(item);

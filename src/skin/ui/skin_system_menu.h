@@ -35,6 +35,8 @@ public:
     TbsSkinPopupMenu* systemMenu() const { return systemMenu_; }
     void setUseDefaultSysMenu(bool on) { useDefaultSysMenu_ = on; }
     void setCaptions(const SystemMenuCaptions& captions) { captions_ = captions; }
+    // Runs before every opening, so the skin and options in force at that moment are used.
+    void setBeforeOpening(std::function<void()> prepare) { beforeOpening_ = std::move(prepare); }
 
     // From the system-menu button (below its screen rectangle) or a caption right click.
     bool openUnder(const QRect& buttonScreenRect);
@@ -49,6 +51,7 @@ signals:
 
 private:
     void runItem(const TbsMenuItem& item);
+    void prepare();
 
     QPointer<QWidget> window_;
     TbsSkinMenu* engine_;
@@ -57,6 +60,7 @@ private:
     SystemMenuCaptions captions_;
     StateProvider stateProvider_;
     CommandRunner commandRunner_;
+    std::function<void()> beforeOpening_;
 };
 
 }  // namespace veyrin
