@@ -23,7 +23,7 @@ void paintSkinnedBackground(QPainter& painter, const MenuLook& look, const TbsMe
                       menuItemBackground(source, skin.itemLeftOffset, skin.itemRightOffset, toFrameRect(itemRect)));
 }
 
-void paintBuiltInBackground(QPainter& painter, const MenuLook& look, const TbsMenuItem& item, const QRect& itemRect, bool highlighted) {
+void paintBuiltInBackground(QPainter& painter, const TbsMenuItem& item, const QRect& itemRect, bool highlighted) {
     if (item.isSeparator()) {
         int y = itemRect.center().y();
         painter.setPen(toQColor(clBtnShadow));
@@ -33,7 +33,6 @@ void paintBuiltInBackground(QPainter& painter, const MenuLook& look, const TbsMe
         return;
     }
     if (highlighted) painter.fillRect(itemRect, toQColor(clHighlight));
-    (void)look;
 }
 
 QColor textColourOf(const MenuLook& look, const TbsMenuItem& item, bool highlighted) {
@@ -105,7 +104,7 @@ void paintMenuGlyph(QPainter& painter, MenuGlyph glyph, const QRect& box, const 
 
 void paintMenuItem(QPainter& painter, const MenuLook& look, const TbsMenuItem& item, const QRect& itemRect, bool highlighted) {
     if (look.skinned()) paintSkinnedBackground(painter, look, item, itemRect, highlighted);
-    else paintBuiltInBackground(painter, look, item, itemRect, highlighted);
+    else paintBuiltInBackground(painter, item, itemRect, highlighted);
     if (item.isSeparator()) return;
 
     const FrameRect t = menuItemTextRect(look.skin, toFrameRect(itemRect));

@@ -7,6 +7,7 @@
 #include "skin/ui/skin_popup_menu.h"
 #include "skin/ui/skin_popup_window.h"
 #include "skin/ui/skin_system_menu.h"
+#include "skin/ui/skin_tray_menu.h"
 
 using namespace veyrin;
 
@@ -94,6 +95,8 @@ private slots:
         QVERIFY(!w.engine().inMenuMode());
         QCOMPARE(closed.count(), 1);
         QVERIFY(ran.empty());
+        // No popup keeps the pointer and keyboard once menu mode has ended.
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
 
         QVERIFY(w.system->openAt(w.window.mapToGlobal(QPoint(20, 10))));
         QTest::keyClick(w.level(0), Qt::Key_L);  // the roll-up item's accelerator
@@ -154,6 +157,22 @@ private slots:
         QCOMPARE(w.engine().levelCount(), 1);
         QTest::keyClick(w.level(0), Qt::Key_Escape);
         QVERIFY(!w.engine().inMenuMode());
+    }
+
+    void trayMenuRestoresAndCloses() {
+        MenuWindow w;
+        int restores = 0, closes = 0;
+        TbsSkinPopupMenu* tray = createSkinTrayMenu(&w.window, [&] { ++restores; }, [&] { ++closes; });
+        QSignalSpy popups(tray, &TbsSkinPopupMenu::aboutToPopup);
+        QVERIFY(tray->popup(QPoint(500, 700)));
+        QCOMPARE(popups.count(), 1);
+        QCOMPARE(captionAt(w.level(0), 0), QString::fromUtf8("还原(&R)"));
+        QTest::keyClick(w.level(0), Qt::Key_Return);
+        QTRY_COMPARE(restores, 1);
+        QVERIFY(tray->popup(QPoint(500, 700)));
+        QTest::keyClick(w.level(0), Qt::Key_C);
+        QTRY_COMPARE(closes, 1);
+        QCOMPARE(restores, 1);
     }
 
     void aMenuWithoutItemsDoesNotOpen() {
