@@ -6,17 +6,14 @@ namespace veyrin {
 namespace {
 
 const SkinBitmap* pictureAt(const TbsSkinData& skin, int index) {
-    const auto& pictures = skin.activePictures();
-    if (index < 0 || index >= static_cast<int>(pictures.size())) return nullptr;
-    const SkinBitmap& picture = pictures[static_cast<std::size_t>(index)];
-    return picture.isEmpty() ? nullptr : &picture;
+    const SkinBitmap* picture = skin.activePicture(index);
+    return (picture != nullptr && !picture->isEmpty()) ? picture : nullptr;
 }
 
 const TbsDataSkinMenuItem* menuItemObject(const TbsSkinData& skin) {
-    for (const auto& object : skin.objects()) {
-        if (object->idName == "menuitem") return dynamic_cast<const TbsDataSkinMenuItem*>(object.get());
-    }
-    return nullptr;
+    int index = skin.findObject("menuitem");
+    if (index < 0) return nullptr;
+    return dynamic_cast<const TbsDataSkinMenuItem*>(skin.objects()[static_cast<std::size_t>(index)].get());
 }
 
 }  // namespace

@@ -49,11 +49,9 @@ std::vector<TbsMenuItem> stateItems(const SystemMenuFrameState& s, const SystemM
 }  // namespace
 
 bool isDefaultSystemMenuItem(const TbsMenuItem& item) {
-    for (const char* name : {kSysMenuMinimizeName, kSysMenuRestoreName, kSysMenuMaximizeName, kSysMenuRollUpName,
-                             kSysMenuMinimizeToTrayName, kSysMenuCloseName}) {
-        if (item.name == name) return true;
-    }
-    return false;
+    static constexpr const char* kNames[] = {kSysMenuMinimizeName, kSysMenuRestoreName, kSysMenuMaximizeName,
+                                             kSysMenuRollUpName, kSysMenuMinimizeToTrayName, kSysMenuCloseName};
+    return std::any_of(std::begin(kNames), std::end(kNames), [&item](const char* name) { return item.name == name; });
 }
 
 void rebuildSystemMenu(std::vector<TbsMenuItem>& items, const SystemMenuFrameState& state,

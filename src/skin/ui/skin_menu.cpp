@@ -165,12 +165,14 @@ void TbsSkinMenu::levelHidden(TbsSkinPopupWindow* hidden) {
 }
 
 void TbsSkinMenu::runAfterClosing(const TbsMenuItem& chosen) {
-    TbsMenuItem item = chosen;  // the level holding `chosen` goes away with the menu
-    ItemRunner run = run_;
+    // Taken before closing: the level holding `chosen` goes away with the menu.
+    auto job = [run = run_, item = chosen] {
+        if (run) run(item);
+    };
     closeAll();
     // Queued, so a command that destroys the window (and this engine) runs after every level's
     // event handler has returned.
-    if (run) QMetaObject::invokeMethod(this, [run, item] { run(item); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, job, Qt::QueuedConnection);
 }
 
 void TbsSkinMenu::choose(int depth, int index) {
