@@ -191,6 +191,11 @@ void FrameHost::mousePressEvent(QMouseEvent* event) {
         if (event->button() == Qt::LeftButton) startSizeMove(hitTest(p), event->globalPosition().toPoint());
         return;
     }
+    // The built-in frame offers the system menu on its caption too.
+    if (event->button() == Qt::RightButton && hitTest(p) == FrameHit::Caption && skinForm_->hooks.captionRightClick) {
+        skinForm_->hooks.captionRightClick(event->globalPosition().toPoint());
+        return;
+    }
     if (event->button() != Qt::LeftButton) return;
     if (toQRect(frame_.closeButtonRect(width())).contains(p)) {
         closePressed_ = true;
