@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "skin/ui/skin_menu.h"
@@ -173,6 +174,32 @@ private slots:
         QTest::keyClick(w.level(0), Qt::Key_C);
         QTRY_COMPARE(closes, 1);
         QCOMPARE(restores, 1);
+    }
+
+    void nearTheScreenBottomTheMenuOpensAboveTheButton() {
+        MenuWindow w;
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect button(screen.left() + 100, screen.bottom() - 30, 23, 24);
+        QVERIFY(w.system->openUnder(button));
+        TbsSkinPopupWindow* level = w.level(0);
+        QCOMPARE(level->geometry().bottom() + 1, button.top());
+        QCOMPARE(level->x(), button.left());
+    }
+
+    void aLimitedLevelScrollsToFollowTheHighlight() {
+        MenuWindow w;
+        w.engine().setMaxMenuItemsInWindow(3);
+        std::vector<TbsMenuItem> items;
+        for (const char* caption : {"&1", "&2", "&3", "&4", "&5", "&6"}) items.push_back(item(caption));
+        QVERIFY(w.engine().popupAt(w.window.mapToGlobal(QPoint(10, 10)), items, {}));
+        TbsSkinPopupWindow* level = w.level(0);
+        QCOMPARE(level->layout().visibleItems, (std::vector<int>{0, 1, 2}));
+        for (int i = 0; i < 4; ++i) QTest::keyClick(level, Qt::Key_Down);
+        QCOMPARE(level->highlighted(), 4);
+        QCOMPARE(level->layout().visibleItems, (std::vector<int>{2, 3, 4}));
+        QTest::keyClick(level, Qt::Key_Down);
+        QTest::keyClick(level, Qt::Key_Down);  // wraps to the top
+        QCOMPARE(level->layout().visibleItems.front(), 0);
     }
 
     void aMenuWithoutItemsDoesNotOpen() {
