@@ -68,10 +68,8 @@ SkinSystemMenu* installFrameSystemMenu(FrameHost& host) {
     menu->setStateProvider([&form] { return menuStateOf(form); });
     menu->setCommandRunner([&form](MenuCommand command) { runMenuCommand(form, command); });
     // The skin and the menu options are read at each opening: the window sets them after the frame exists.
-    menu->setBeforeOpening([menu, &form] {
-        menu->setUseDefaultSysMenu(form.UseDefaultSysMenu);
-        applyFrameMenuOptions(menu->engine(), form);
-    });
+    menu->engine().setFrameSettings([&form](TbsSkinMenu& engine) { applyFrameMenuOptions(engine, form); });
+    menu->setBeforeOpening([menu, &form] { menu->setUseDefaultSysMenu(form.UseDefaultSysMenu); });
 
     form.hooks.openSystemMenuUnder = [menu, &form](const QRect& button) {
         form.setSysMenuButtonHeld(true);

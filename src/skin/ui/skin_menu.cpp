@@ -55,6 +55,10 @@ TbsSkinMenu* TbsSkinMenu::ofWindow(const QWidget* widget) {
 
 void TbsSkinMenu::rebuildLook() { look_ = makeMenuLook(skinData_, lookOptions_); }
 
+void TbsSkinMenu::applyFrameSettings() {
+    if (frameSettings_) frameSettings_(*this);
+}
+
 void TbsSkinMenu::setSkinData(const TbsSkinData* skinData) {
     closeAll();  // open levels hold pictures of the old skin
     skinData_ = skinData;

@@ -41,6 +41,10 @@ public:
     void setDefaultItemHeight(int height);
     void setDefaultItemFont(const QFont& font);
     void setMaxMenuItemsInWindow(int count) { maxItemsInWindow_ = count; }
+    // How the owning frame hands its skin and menu options over; applied before every opening,
+    // since the window may change them after the engine exists.
+    void setFrameSettings(std::function<void(TbsSkinMenu&)> apply) { frameSettings_ = std::move(apply); }
+    void applyFrameSettings();
     const MenuLook& look() const { return look_; }
 
     // Opens `items` below (or, with `upward`, above) the screen rectangle `anchor`, closing any
@@ -83,6 +87,7 @@ private:
     int maxItemsInWindow_ = 0;
     std::vector<QPointer<TbsSkinPopupWindow>> levels_;
     ItemRunner run_;
+    std::function<void(TbsSkinMenu&)> frameSettings_;
     bool closing_ = false;
     QTimer submenuTimer_;
     int pendingDepth_ = -1, pendingIndex_ = -1;

@@ -20,7 +20,8 @@ bool TbsSkinPopupMenu::open(const std::function<bool(TbsSkinMenu&)>& show) {
     emit aboutToPopup();  // the handler may still change the items
     TbsSkinMenu* menu = engine();
     if (menu == nullptr) return false;
-    if (menu->skinData() == nullptr && skinData_ != nullptr) menu->setSkinData(skinData_);
+    menu->applyFrameSettings();
+    if (skinData_ != nullptr) menu->setSkinData(skinData_);
     return show(*menu);
 }
 

@@ -26,7 +26,7 @@ public:
     const std::vector<TbsMenuItem>& items() const { return items_; }
     void setItems(std::vector<TbsMenuItem> items) { items_ = std::move(items); }
 
-    // Used only when the owning window's engine has no skin of its own.
+    // A skin of the menu's own; without one the menu wears the owning frame's skin.
     void setSkinData(const TbsSkinData* skinData) { skinData_ = skinData; }
     const TbsSkinData* skinData() const { return skinData_; }
 

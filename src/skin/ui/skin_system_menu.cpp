@@ -40,6 +40,7 @@ void SkinSystemMenu::runItem(const TbsMenuItem& item) {
 }
 
 void SkinSystemMenu::prepare() {
+    engine_->applyFrameSettings();
     if (beforeOpening_) beforeOpening_();
     if (systemMenu_) emit systemMenu_->aboutToPopup();
 }

@@ -6,7 +6,9 @@
 #include "skin/ui/frame_objects.h"
 #include "skin/ui/skin_menu.h"
 #include "skin/ui/skin_image.h"
+#include "skin/ui/skin_popup_menu.h"
 #include "skin/ui/skin_popup_window.h"
+#include "skin/ui/skin_tray_menu.h"
 #include "skin/ui/stored_skin.h"
 
 using namespace veyrin;
@@ -90,6 +92,18 @@ private slots:
         QCOMPARE(w.caption(1), QString::fromUtf8("关闭(&C)"));
         QTest::keyClick(level, Qt::Key_C);
         QTRY_VERIFY(!w.host.isVisible());
+    }
+
+    void popupMenusWearTheFramesSkin() {
+        SkinnedWindow w(kMainWindowIcons);
+        TbsSkinPopupMenu* tray = createSkinTrayMenu(&w.host, {}, {});
+        QVERIFY(tray->popup(w.host.mapToGlobal(QPoint(50, 50))));
+        QCOMPARE(w.engine().level(0)->height(), 2 * 20 + 5 + 7);  // skinned item heights and margins
+        w.engine().closeAll();
+
+        w.form().setSkinData(nullptr);
+        QVERIFY(tray->popup(w.host.mapToGlobal(QPoint(50, 50))));
+        QCOMPARE(w.engine().level(0)->height(), 2 * 20 + 4 + 4);  // the built-in look
     }
 
     void restoreUnrollsARolledUpWindow() {
