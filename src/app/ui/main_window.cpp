@@ -61,6 +61,7 @@ std::string cutTo31Bytes(std::string face) {
 
 TForm1::TForm1(const AppPaths& paths, QWidget* parent) : FrameHost(parent), paths_(paths) {
     setCaption(QStringLiteral("Veyrin"));
+    useStoredSkin(TbsBorderIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp, TbsBorderIcon::biMinimizeToTray});
     setClientSize(kClientWidth, kClientHeight);
     fontDialogFont_.face = u8("宋体");
     fontDialogFont_.points = 11;

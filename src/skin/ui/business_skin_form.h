@@ -37,6 +37,9 @@ struct TbsFrameHooks {
     std::function<void(const QPoint& globalPos)> captionRightClick;
     std::function<void()> captionDoubleClick;
     std::function<void()> closeSkinMenus;
+    // The move loop proposes a new window rectangle (screen coordinates); the answer is where the
+    // window goes (magnetic snapping, a maximised window staying put).
+    std::function<QRect(const QRect& proposed)> moving;
     // Decides whether an object with command cmDefault is shown (hidden without a handler).
     std::function<bool(const TbsActiveSkinObject&)> activateCustomObject;
 };
@@ -99,7 +102,9 @@ public:
     const SkinFrameGeometry& geometry() const { return geometry_; }
     FrameSize windowSizeForClient(int clientWidth, int clientHeight) const;
     FrameSize minimumFrameSize() const;
-    FrameHit hitTest(const QPoint& p) const;
+    FrameHit hitTest(const QPoint& p);
+    // The client rectangle for the host's current size.
+    FrameRect clientRect();
     const std::vector<std::unique_ptr<TbsActiveSkinObject>>& objects() const { return objects_; }
     TbsActiveSkinObject* findObject(TbsStdCommand command) const;
     TbsSkinStdButtonObject* sysMenuButton() const;
@@ -147,10 +152,12 @@ private:
     void applyObjectHints();
     void enforceMinimumSize();
     void relayout();
+    // A hidden window is resized without resize events, so the geometry is checked before use.
+    void syncToHostSize();
     void placeObjects();
     void rebuildShape();
     void composeStrips();
-    void trackHot(const QPoint& p);
+    void trackHot(const QPoint& p, bool pressing = false);
     void setHot(int index);
     void mouseTimerTick();
     void morphTimerTick();
@@ -174,6 +181,7 @@ private:
     QSize stripsSize_;
     bool stripsInactive_ = false;
     bool sizeMove_ = false;
+    bool painting_ = false;
     bool sysMenuHeld_ = false;
     TbsBorderIcons borderIcons_ = kDefaultBorderIcons;
     bool hideCaptionButtons_ = false;

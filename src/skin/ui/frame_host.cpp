@@ -11,6 +11,7 @@
 #include "platform/ui/font_faces.h"
 #include "skin/ui/business_skin_form.h"
 #include "skin/ui/frame_system_menu.h"
+#include "skin/ui/window_skin.h"
 
 namespace veyrin {
 namespace {
@@ -54,6 +55,12 @@ bool FrameHost::eventFilter(QObject* watched, QEvent* event) {
 
 FrameHost::~FrameHost() {
     if (modalLoop_) modalLoop_->quit();
+    windowSkin_.reset();
+}
+
+void FrameHost::useStoredSkin(TbsBorderIcons icons) {
+    windowSkin_.reset();
+    windowSkin_ = std::make_unique<WindowSkin>(*skinForm_, icons);
 }
 
 void FrameHost::setCaption(const QString& caption) {
@@ -72,7 +79,7 @@ void FrameHost::setClientSize(int width, int height) {
 }
 
 QRect FrameHost::clientRectInWindow() const {
-    if (skinned()) return toQRect(skinForm_->geometry().clientRect);
+    if (skinned()) return toQRect(skinForm_->clientRect());
     return toQRect(frame_.clientRect(width(), height()));
 }
 
@@ -212,6 +219,11 @@ void FrameHost::startSizeMove(FrameHit hit, const QPoint& globalPos) {
     if (hit != FrameHit::Client && hit != FrameHit::Object) skinForm_->enterSizeMove();
 }
 
+void FrameHost::moveTo(const QRect& proposed) {
+    const TbsFrameHooks& hooks = skinForm_->hooks;
+    move((hooks.moving ? hooks.moving(proposed) : proposed).topLeft());
+}
+
 void FrameHost::endSizeMove() {
     bool looping = dragHit_ != FrameHit::Client && dragHit_ != FrameHit::Object;
     dragHit_ = FrameHit::Client;
@@ -238,7 +250,7 @@ void FrameHost::mouseMoveEvent(QMouseEvent* event) {
     const FrameSize min = skinForm_->minimumFrameSize();
     const int minWidth = min.width, minHeight = min.height;
     switch (dragHit_) {
-    case FrameHit::Caption: move(g.topLeft() + delta); return;
+    case FrameHit::Caption: moveTo(QRect(g.topLeft() + delta, g.size())); return;
     case FrameHit::Left: g.setLeft(std::min(g.left() + delta.x(), g.right() - minWidth)); break;
     case FrameHit::Right: g.setRight(std::max(g.right() + delta.x(), g.left() + minWidth)); break;
     case FrameHit::Top: g.setTop(std::min(g.top() + delta.y(), g.bottom() - minHeight)); break;

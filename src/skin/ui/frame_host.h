@@ -6,7 +6,9 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
+#include "skin/model/border_icons.h"
 #include "skin/model/frame_geometry.h"
 
 class QEventLoop;
@@ -14,6 +16,7 @@ class QEventLoop;
 namespace veyrin {
 
 class TbsBusinessSkinForm;
+class WindowSkin;
 
 class FrameHost : public QWidget {
     Q_OBJECT
@@ -32,6 +35,8 @@ public:
     // The skinned frame; without a skin attached the built-in frame above is drawn.
     TbsBusinessSkinForm& skinForm() const { return *skinForm_; }
     bool skinned() const;
+    // Gives the window its own copy of the compiled-in skin and the caption buttons it offers.
+    void useStoredSkin(TbsBorderIcons icons);
     // The frame's sizes or look changed: the client moves to the new client rectangle.
     void frameLookChanged();
 
@@ -63,6 +68,7 @@ private:
     void updateCursor(FrameHit hit);
     void startSizeMove(FrameHit hit, const QPoint& globalPos);
     void endSizeMove();
+    void moveTo(const QRect& proposed);
 
     BuiltInFrame frame_;
     QWidget* client_;
@@ -74,6 +80,7 @@ private:
     bool closeHot_ = false;
     bool closePressed_ = false;
     QPointer<QEventLoop> modalLoop_;
+    std::unique_ptr<WindowSkin> windowSkin_;
 };
 
 }  // namespace veyrin

@@ -29,6 +29,7 @@ void AboutLabel::mouseReleaseEvent(QMouseEvent* event) {
 TForm2::TForm2(QWidget* parent) : FrameHost(parent) {
     setCaption(u8("关于"));
     setResizable(true);
+    useStoredSkin(TbsBorderIcons{});
     setClientSize(274, 325);
     QWidget* c = client();
     QPalette palette = c->palette();

@@ -51,6 +51,7 @@ bool clipboardHasText() {
 TForm3::TForm3(TForm1& mainWindow, QWidget* parent) : FrameHost(parent) {
     setCaption(QString::fromUtf8("Veyrin阅读"));
     setResizable(true);
+    useStoredSkin(TbsBorderIcons{});
     setClientSize(817, 563);
     buildControls();
     buildActions();
