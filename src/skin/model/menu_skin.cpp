@@ -36,7 +36,17 @@ MenuSkin findMenuSkin(const TbsSkinData* skin) {
             menu.popupPicture = nullptr;
         }
     }
+    if (menu.popupPicture != nullptr) {
+        const SkinBitmap* mask = pictureAt(*skin, menu.popupWindow->maskPictureIndex);
+        bool fits = mask != nullptr && mask->width == menu.popupPicture->width && mask->height == menu.popupPicture->height;
+        menu.popupMask = fits ? mask : nullptr;
+    }
     return menu;
+}
+
+std::optional<WindowShape> popupWindowShape(const MenuSkin& skin, const FrameRect& itemsRect, int width, int height) {
+    if (!skin.usable() || skin.popupMask == nullptr) return std::nullopt;
+    return WindowShape(*skin.popupMask, skin.popupComposition(), itemsRect, width, height);
 }
 
 MenuLevelMetrics menuLevelMetrics(const MenuSkin& skin, int defaultItemHeight) {

@@ -2,11 +2,13 @@
 // What the menus take from a loaded skin: the popup window's picture and description and the
 // "menuitem" object with its picture; and the arithmetic of drawing an item from them.
 
+#include <optional>
 #include <vector>
 
 #include "skin/model/menu_level_layout.h"
 #include "skin/model/picture_composition.h"
 #include "skin/model/skin_data.h"
+#include "skin/model/window_shape.h"
 
 namespace veyrin {
 
@@ -15,6 +17,7 @@ struct MenuSkin {
     const SkinBitmap* popupPicture = nullptr;
     const TbsDataSkinMenuItem* menuItem = nullptr;
     const SkinBitmap* itemPicture = nullptr;
+    const SkinBitmap* popupMask = nullptr;  // shapes the level; only a mask of the picture's size
 
     // A skin whose popup picture or menu item is missing draws the built-in look instead.
     bool usable() const { return popupPicture != nullptr && menuItem != nullptr && itemPicture != nullptr; }
@@ -23,6 +26,10 @@ struct MenuSkin {
 
 // The menu parts of `skin`; an empty or missing skin gives an unusable MenuSkin.
 MenuSkin findMenuSkin(const TbsSkinData* skin);
+
+// The outline of a level of `width` x `height` whose popup window has a mask: the scaled items
+// rectangle and the black pixels of the mask composed to the level's size. None without a mask.
+std::optional<WindowShape> popupWindowShape(const MenuSkin& skin, const FrameRect& itemsRect, int width, int height);
 
 // Item heights, picture margins and text insets of a level drawn with `skin`, or the built-in
 // look's when the skin is not usable.

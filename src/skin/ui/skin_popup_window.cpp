@@ -28,6 +28,15 @@ TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu& engine, std::vector<TbsMenuI
         if (!scrollBy(markerStep_)) markerTimer_.stop();
     });
     relayout();
+    applyShape();
+}
+
+void TbsSkinPopupWindow::applyShape() {
+    std::optional<WindowShape> shape = popupWindowShape(engine_.look().skin, layout_.itemsRect, width(), height());
+    if (!shape) return;
+    QRegion region(toQRect(shape->maskRectArea()));
+    for (const FrameRect& run : shape->runs()) region += toQRect(run);
+    setMask(region);
 }
 
 void TbsSkinPopupWindow::relayout() { layout_ = layoutMenuLevel(items_, engine_.look().metrics, size_, firstVisible_); }

@@ -44,6 +44,7 @@ protected:
 
 private:
     void relayout();
+    void applyShape();
     void paintScrollMarkers(class QPainter& painter);
     void followMarkers(const QPoint& local);
 

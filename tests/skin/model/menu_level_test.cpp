@@ -18,6 +18,10 @@ struct StoredMenuSkin {
     StoredMenuSkin() {
         popup.windowPictureIndex = 1;
         popup.itemsRect = {14, 3, 84, 76};
+        popup.anchors.leftTop = {18, 8};
+        popup.anchors.rightTop = {81, 7};
+        popup.anchors.leftBottom = {16, 72};
+        popup.anchors.rightBottom = {79, 74};
         item.skinRect = {1, 22, 68, 42};
         item.activeSkinRect = {1, 1, 68, 21};
         item.dividerRect = {0, 41, 68, 46};
@@ -120,6 +124,23 @@ TEST(MenuLevelLayout, SkinnedItemsSitInTheScaledItemsRectangle) {
     EXPECT_EQ(copies[2].target, (FrameRect{176, 8, 196, 28}));
     // An item narrower than both offsets never draws outside itself.
     for (const auto& c : menuItemBackground(stored.item.skinRect, 20, 20, {0, 0, 30, 20})) EXPECT_LE(c.target.right, 30);
+}
+
+TEST(MenuLevelShape, MaskOfThePictureSizeShapesTheLevel) {
+    StoredMenuSkin stored;
+    MenuSkin skin = stored.skin();
+    EXPECT_FALSE(popupWindowShape(skin, {14, 3, 196, 28}, 200, 32).has_value());  // the stored skin has no mask
+
+    // A mask whose top-left corner pixel is white: that pixel is cut off, its neighbours stay.
+    SkinBitmap mask{88, 80, 1, std::vector<std::uint32_t>(88 * 80, 0), {}};
+    mask.pixels[0] = 0xFFFFFF;
+    skin.popupMask = &mask;
+    auto shape = popupWindowShape(skin, {14, 3, 196, 28}, 200, 32);
+    ASSERT_TRUE(shape.has_value());
+    EXPECT_FALSE(shape->contains(0, 0));
+    EXPECT_TRUE(shape->contains(1, 0));
+    EXPECT_TRUE(shape->contains(199, 31));
+    EXPECT_TRUE(shape->contains(100, 15));
 }
 
 TEST(MenuLevelPosition, FirstLevel) {
