@@ -10,6 +10,7 @@ using WindowState = SystemMenuFrameState::WindowState;
 
 std::vector<std::string> captions(const std::vector<TbsMenuItem>& items) {
     std::vector<std::string> out;
+    out.reserve(items.size());
     for (const auto& item : items) out.push_back(item.caption);
     return out;
 }
