@@ -42,6 +42,7 @@ MenuLevelSize menuLevelSize(const std::vector<TbsMenuItem>& items, const MenuLev
     if (workAreaHeight > 0 && size.height > workAreaHeight) {
         size.height = workAreaHeight;
         size.scrolls = true;
+        size.cutToWorkArea = true;
     }
     return size;
 }

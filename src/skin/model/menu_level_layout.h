@@ -43,6 +43,7 @@ using MenuTextWidth = std::function<int(const std::string& text)>;
 struct MenuLevelSize {
     int width = 0, height = 0;
     bool scrolls = false;  // the items do not all fit: scroll markers take the first and last 10 px
+    bool cutToWorkArea = false;  // taller than the work area, so cut to its height
     friend bool operator==(const MenuLevelSize&, const MenuLevelSize&) = default;
 };
 

@@ -116,7 +116,7 @@ TbsSkinPopupWindow* TbsSkinMenu::openLevel(std::vector<TbsMenuItem> items, const
     MenuTextWidth textWidth = [&metrics](const std::string& text) { return metrics.horizontalAdvance(QString::fromStdString(text)); };
     MenuLevelSize size = menuLevelSize(items, look_.metrics, textWidth, maxItemsInWindow_, workArea.height());
 
-    MenuPlacementRequest request{anchor, size.width, size.height, workArea, submenu, upward, size.height == workArea.height()};
+    MenuPlacementRequest request{anchor, size.width, size.height, workArea, submenu, upward, size.cutToWorkArea};
     request.itemsTopInset = layoutMenuLevel(items, look_.metrics, size, 0).itemsRect.top;
     MenuPlacement place = placeMenuLevel(request);
 

@@ -58,12 +58,12 @@ TEST(MenuLevelSize, WithAndWithoutSkin) {
     // "Close  Alt+F4" is 13 bytes: 104 + 2, glyph column 19, arrow column 19, picture margin
     // 88 - 70, text insets 2 and 67 - 66.
     MenuLevelSize size = menuLevelSize(readingWindowMenu(), skinned, eightPerByte, 0, 1000);
-    EXPECT_EQ(size, (MenuLevelSize{106 + 19 + 19 + 18 + 2 + 1, 25 + 80 - 73, false}));
+    EXPECT_EQ(size, (MenuLevelSize{106 + 19 + 19 + 18 + 2 + 1, 25 + 80 - 73}));
 
     MenuLevelMetrics plain = menuLevelMetrics(MenuSkin{}, 20);
     EXPECT_FALSE(plain.skinned);
     EXPECT_EQ(menuLevelSize(readingWindowMenu(), plain, eightPerByte, 0, 1000),
-              (MenuLevelSize{106 + 19 + 19 + 10, 24 + 4, false}));
+              (MenuLevelSize{106 + 19 + 19 + 10, 24 + 4}));
 
     plain.imageWidth = 16;  // an image list widens the glyph column to its width + 5
     EXPECT_EQ(menuLevelSize(readingWindowMenu(), plain, eightPerByte, 0, 1000).width, 106 + 21 + 19 + 10);
@@ -87,7 +87,8 @@ TEST(MenuLevelSize, LimitedAndCutLevelsScroll) {
 
     MenuLevelSize cut = menuLevelSize(items, plain, eightPerByte, 0, 150);
     EXPECT_EQ(cut.height, 150);
-    EXPECT_TRUE(cut.scrolls);
+    EXPECT_TRUE(cut.scrolls && cut.cutToWorkArea);
+    EXPECT_FALSE(limited.cutToWorkArea);
 
     // Markers take 10 px at each end of the items rectangle: 146 - 20 leaves room for 6 items.
     MenuLevelLayout top = layoutMenuLevel(items, plain, cut, 0);
@@ -108,7 +109,7 @@ TEST(MenuLevelLayout, SkinnedItemsSitInTheScaledItemsRectangle) {
     StoredMenuSkin stored;
     MenuLevelMetrics m = menuLevelMetrics(stored.skin(), 20);
     auto items = readingWindowMenu();
-    MenuLevelSize size{200, 32, false};
+    MenuLevelSize size{200, 32};
     MenuLevelLayout layout = layoutMenuLevel(items, m, size, 0);
     EXPECT_EQ(layout.itemsRect, (FrameRect{14, 3, 196, 28}));
     EXPECT_EQ(layout.itemRects[0], (FrameRect{14, 3, 196, 8}));
