@@ -11,6 +11,7 @@
 
 #include "platform/ui/font_faces.h"
 #include "skin/ui/business_skin_form.h"
+#include "skin/ui/frame_system_menu.h"
 #include "skin/ui/window_skin.h"
 
 namespace veyrin {
@@ -34,6 +35,7 @@ FrameHost::FrameHost(QWidget* parent)
     client_->setAutoFillBackground(true);
     client_->installEventFilter(this);
     layoutClient();
+    installFrameSystemMenu(*this);
 }
 
 bool FrameHost::skinned() const { return skinForm_->skinSupport(); }
@@ -205,6 +207,11 @@ void FrameHost::mousePressEvent(QMouseEvent* event) {
     if (skinned()) {
         if (skinForm_->mousePressOnFrame(p, event->button(), event->globalPosition().toPoint())) return;
         if (event->button() == Qt::LeftButton) startSizeMove(hitTest(p), event->globalPosition().toPoint());
+        return;
+    }
+    // The built-in frame offers the system menu on its caption too.
+    if (event->button() == Qt::RightButton && hitTest(p) == FrameHit::Caption && skinForm_->hooks.captionRightClick) {
+        skinForm_->hooks.captionRightClick(event->globalPosition().toPoint());
         return;
     }
     if (event->button() != Qt::LeftButton) return;
