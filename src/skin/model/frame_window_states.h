@@ -58,7 +58,9 @@ class FrameWindowStates {
 public:
     FrameWindowStates(FrameStateOptions options, FrameOutline outline, FrameSizeLimits limits);
 
+    void setOptions(const FrameStateOptions& options) { options_ = options; }
     void setOutline(const FrameOutline& outline) { outline_ = outline; }
+    void setLimits(const FrameSizeLimits& limits) { limits_ = limits; }
     const FrameStateOptions& options() const { return options_; }
     const FrameOutline& outline() const { return outline_; }
     const FrameSizeLimits& limits() const { return limits_; }

@@ -40,4 +40,13 @@ int minimumTrackHeight(const FrameOutline& outline, const FrameSizeLimits& limit
 TrackingSizes trackingSizes(const FrameOutline& outline, const FrameSizeLimits& limits, const FrameSizeState& state,
                             const FrameRect& maximiseArea);
 
+// The edges a size loop drags.
+struct DragEdges {
+    bool left = false, top = false, right = false, bottom = false;
+};
+
+// The rectangle after dragging `edges` of `start` by (dx, dy): the opposite edges stay put and the
+// size stays within the tracking sizes (a maximum of 0 is no limit).
+FrameRect dragResize(const FrameRect& start, DragEdges edges, int dx, int dy, const TrackingSizes& sizes);
+
 }  // namespace veyrin

@@ -9,11 +9,27 @@
 #include <QScreen>
 
 #include "platform/ui/font_faces.h"
+#include "skin/ui/frame_rect_qt.h"
+#include "skin/ui/tray_icon.h"
+#include "skin/ui/tray_menu.h"
+#include "skin/ui/window_states.h"
 
 namespace veyrin {
 namespace {
 
-QRect toQRect(const FrameRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+DragEdges edgesOf(FrameHit hit) {
+    switch (hit) {
+    case FrameHit::Left: return {true, false, false, false};
+    case FrameHit::Right: return {false, false, true, false};
+    case FrameHit::Top: return {false, true, false, false};
+    case FrameHit::Bottom: return {false, false, false, true};
+    case FrameHit::TopLeft: return {true, true, false, false};
+    case FrameHit::TopRight: return {false, true, true, false};
+    case FrameHit::BottomLeft: return {true, false, false, true};
+    case FrameHit::BottomRight: return {false, false, true, true};
+    default: return {};
+    }
+}
 
 const QColor kFrameDark(0x2B, 0x3A, 0x4A);
 const QColor kFrameLight(0x5A, 0x6F, 0x84);
@@ -24,8 +40,17 @@ const QColor kInactiveBottom(0x70, 0x7C, 0x88);
 
 }  // namespace
 
-FrameHost::FrameHost(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), client_(new QWidget(this)) {
+FrameHost::FrameHost(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      client_(new QWidget(this)),
+      windowStates_(new WindowStates(this)),
+      trayIcon_(new TbsTrayIcon(this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    FrameOutline outline;
+    outline.builtInCaptionHeight = frame_.captionHeight();
+    windowStates_->setOutline(outline);
+    windowStates_->setTrayIcon(trayIcon_);
+    trayIcon_->setPopupMenu(createTrayMenu(trayIcon_, this));
     setMouseTracking(true);
     client_->setAutoFillBackground(true);
     layoutClient();
@@ -33,6 +58,11 @@ FrameHost::FrameHost(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
 
 FrameHost::~FrameHost() {
     if (modalLoop_) modalLoop_->quit();
+}
+
+void FrameHost::setResizable(bool resizable) {
+    resizable_ = resizable;
+    windowStates_->setResizable(resizable);
 }
 
 void FrameHost::setCaption(const QString& caption) {
@@ -172,21 +202,15 @@ void FrameHost::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     QPoint delta = event->globalPosition().toPoint() - dragStartGlobal_;
-    QRect g = dragStartGeometry_;
-    int minWidth = 120, minHeight = frame_.captionHeight() + 6;
-    switch (dragHit_) {
-    case FrameHit::Caption: move(g.topLeft() + delta); return;
-    case FrameHit::Left: g.setLeft(std::min(g.left() + delta.x(), g.right() - minWidth)); break;
-    case FrameHit::Right: g.setRight(std::max(g.right() + delta.x(), g.left() + minWidth)); break;
-    case FrameHit::Top: g.setTop(std::min(g.top() + delta.y(), g.bottom() - minHeight)); break;
-    case FrameHit::Bottom: g.setBottom(std::max(g.bottom() + delta.y(), g.top() + minHeight)); break;
-    case FrameHit::TopLeft: g.setTopLeft(g.topLeft() + delta); break;
-    case FrameHit::TopRight: g.setTopRight(g.topRight() + delta); break;
-    case FrameHit::BottomLeft: g.setBottomLeft(g.bottomLeft() + delta); break;
-    case FrameHit::BottomRight: g.setBottomRight(g.bottomRight() + delta); break;
-    default: return;
+    if (dragHit_ == FrameHit::Caption) {
+        move(windowStates_->movedGeometry(dragStartGeometry_.translated(delta)).topLeft());
+        return;
     }
-    if (g.width() >= minWidth && g.height() >= minHeight) setGeometry(g);
+    DragEdges edges = edgesOf(dragHit_);
+    if (!edges.left && !edges.top && !edges.right && !edges.bottom) return;
+    FrameRect dragged = dragResize(toFrameRect(dragStartGeometry_), edges, delta.x(), delta.y(),
+                                   windowStates_->trackingSizes());
+    setGeometry(toQRect(dragged));
 }
 
 void FrameHost::mouseReleaseEvent(QMouseEvent* event) {
@@ -197,6 +221,11 @@ void FrameHost::mouseReleaseEvent(QMouseEvent* event) {
         update();
         if (toQRect(frame_.closeButtonRect(width())).contains(event->position().toPoint())) close();
     }
+}
+
+void FrameHost::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && hitTest(event->position().toPoint()) == FrameHit::Caption)
+        windowStates_->captionDoubleClick();
 }
 
 void FrameHost::leaveEvent(QEvent* event) {

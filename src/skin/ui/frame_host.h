@@ -13,6 +13,9 @@ class QEventLoop;
 
 namespace veyrin {
 
+class TbsTrayIcon;
+class WindowStates;
+
 class FrameHost : public QWidget {
     Q_OBJECT
 public:
@@ -22,7 +25,7 @@ public:
     QWidget* client() const { return client_; }
     void setCaption(const QString& caption);
     QString caption() const { return windowTitle(); }
-    void setResizable(bool resizable) { resizable_ = resizable; }
+    void setResizable(bool resizable);
     bool isResizable() const { return resizable_; }
     void setClientSize(int width, int height);
     QRect clientRectInWindow() const;
@@ -35,6 +38,10 @@ public:
 
     FrameHit hitTest(const QPoint& windowPoint) const;
 
+    // The frame's own window states (maximise, roll-up, minimise, tray) and the window's tray icon.
+    WindowStates* windowStates() const { return windowStates_; }
+    TbsTrayIcon* trayIcon() const { return trayIcon_; }
+
 protected:
     // Runs when a close is requested; returning false keeps the window open.
     virtual bool formClose() { return true; }
@@ -45,6 +52,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -62,6 +70,8 @@ private:
     bool closeHot_ = false;
     bool closePressed_ = false;
     QPointer<QEventLoop> modalLoop_;
+    WindowStates* windowStates_;
+    TbsTrayIcon* trayIcon_;
 };
 
 }  // namespace veyrin

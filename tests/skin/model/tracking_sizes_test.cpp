@@ -51,3 +51,12 @@ TEST(TrackingSizes, MaximumIsTheAreaCutToTheOwnLimits) {
     EXPECT_EQ(sizes.maxWidth, 800);
     EXPECT_EQ(sizes.maxHeight, 994);
 }
+
+TEST(TrackingSizes, DragResizeKeepsTheOppositeEdgesAndTheLimits) {
+    const FrameRect start{100, 100, 500, 400};
+    const TrackingSizes sizes{188, 42, 600, 500};
+    EXPECT_EQ(dragResize(start, {true, false, false, false}, 350, 0, sizes), (FrameRect{312, 100, 500, 400}));
+    EXPECT_EQ(dragResize(start, {false, false, true, true}, 500, 500, sizes), (FrameRect{100, 100, 700, 600}));
+    EXPECT_EQ(dragResize(start, {true, true, false, false}, -20, -30, sizes), (FrameRect{80, 70, 500, 400}));
+    EXPECT_EQ(dragResize(start, {false, true, false, false}, 0, 290, sizes), (FrameRect{100, 358, 500, 400}));
+}
