@@ -102,7 +102,10 @@ void FrameHost::showModal() {
 }
 
 FrameHit FrameHost::hitTest(const QPoint& p) const {
-    return frame_.hitTest(width(), height(), p.x(), p.y(), resizable_);
+    // A rolled-up, parked or maximised frame keeps its size: no resize zones.
+    const FrameWindowStates& states = windowStates_->model();
+    const bool sizable = resizable_ && states.state() == FrameWindowState::Normal && !states.rolledUp();
+    return frame_.hitTest(width(), height(), p.x(), p.y(), sizable);
 }
 
 void FrameHost::layoutClient() { client_->setGeometry(clientRectInWindow()); }

@@ -52,6 +52,20 @@ private slots:
         QCOMPARE(host.geometry(), before);
     }
 
+    void aRolledUpWindowHasNoResizeZones() {
+        FrameHost host;
+        FrameStateOptions options;
+        options.resizable = true;
+        options.canRollUp = true;
+        host.windowStates()->setOptions(options);
+        host.setResizable(true);
+        showAt(host, QPoint(50, 40));
+        const QPoint corner(host.width() - 1, 1);
+        QCOMPARE(host.hitTest(corner), FrameHit::TopRight);
+        host.windowStates()->setRollUp(true);
+        QCOMPARE(host.hitTest(QPoint(host.width() - 1, 1)), FrameHit::Object);
+    }
+
     void captionDoubleClickDoesNothingOnAWindowWithoutButtons() {
         FrameHost host;
         host.setResizable(true);
