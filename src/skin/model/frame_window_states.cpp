@@ -17,7 +17,7 @@ FrameRect maximiseRect(const FrameScreen& screen, bool fullScreen) {
     return area;
 }
 
-FrameWindowStates::FrameWindowStates(FrameStateOptions options, FrameOutline outline, FrameSizeLimits limits)
+FrameWindowStates::FrameWindowStates(const FrameStateOptions& options, const FrameOutline& outline, const FrameSizeLimits& limits)
     : options_(options), outline_(outline), limits_(limits) {}
 
 TrackingSizes FrameWindowStates::trackingSizes(const FrameScreen& screen) const {

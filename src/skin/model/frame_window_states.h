@@ -56,7 +56,7 @@ FrameRect maximiseRect(const FrameScreen& screen, bool fullScreen);
 
 class FrameWindowStates {
 public:
-    FrameWindowStates(FrameStateOptions options, FrameOutline outline, FrameSizeLimits limits);
+    FrameWindowStates(const FrameStateOptions& options, const FrameOutline& outline, const FrameSizeLimits& limits);
 
     void setOptions(const FrameStateOptions& options) { options_ = options; }
     void setOutline(const FrameOutline& outline) { outline_ = outline; }
