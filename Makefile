@@ -14,7 +14,7 @@ DEBIAN_PACKAGES := cmake g++ ninja-build pkg-config zlib1g-dev \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench fuzz clean
 
 all: build
 
@@ -45,5 +45,10 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
 
+# libFuzzer targets of the skin loader (clang, outside the main build); FUZZ_SECONDS per target.
+FUZZ_SECONDS ?= 60
+fuzz:
+	FUZZ_SECONDS=$(FUZZ_SECONDS) bash fuzz/run.sh
+
 clean:
-	rm -rf $(BUILD_DIR) build-bench
+	rm -rf $(BUILD_DIR) build-bench build-fuzz

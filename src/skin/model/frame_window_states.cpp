@@ -35,12 +35,12 @@ FrameStateEffect FrameWindowStates::runCommand(TbsStdCommand command, const Fram
         if (options_.alwaysMinimizeToTray) {
             effect.minimiseToTray = true;
         } else {
-            const bool minimised = state_ == FrameWindowState::Minimised;
-            effect = setWindowState(minimised ? FrameWindowState::Normal : FrameWindowState::Minimised, context);
+            const bool minimised = state_ == TbsWindowState::wsMinimized;
+            effect = setWindowState(minimised ? TbsWindowState::wsNormal : TbsWindowState::wsMinimized, context);
         }
         break;
     case TbsStdCommand::cmMaximize:
-        effect = setWindowState(state_ == FrameWindowState::Maximised ? FrameWindowState::Normal : FrameWindowState::Maximised,
+        effect = setWindowState(state_ == TbsWindowState::wsMaximized ? TbsWindowState::wsNormal : TbsWindowState::wsMaximized,
                                 context);
         break;
     case TbsStdCommand::cmRollUp: effect = setRollUp(!rolledUp_, context); break;
@@ -51,12 +51,12 @@ FrameStateEffect FrameWindowStates::runCommand(TbsStdCommand command, const Fram
     return effect;
 }
 
-FrameStateEffect FrameWindowStates::setWindowState(FrameWindowState target, const FrameStateContext& context) {
+FrameStateEffect FrameWindowStates::setWindowState(TbsWindowState target, const FrameStateContext& context) {
     if (target == state_) return {};
     switch (target) {
-    case FrameWindowState::Minimised: return minimise(context);
-    case FrameWindowState::Maximised: return maximise(context);
-    case FrameWindowState::Normal: return backToNormal(context);
+    case TbsWindowState::wsMinimized: return minimise(context);
+    case TbsWindowState::wsMaximized: return maximise(context);
+    case TbsWindowState::wsNormal: return backToNormal(context);
     }
     return {};
 }
@@ -73,7 +73,7 @@ FrameStateEffect FrameWindowStates::minimise(const FrameStateContext& context) {
         effect.minimiseApplication = true;
         return effect;
     }
-    state_ = FrameWindowState::Minimised;
+    state_ = TbsWindowState::wsMinimized;
     saveBoundsOnce(context.bounds);
     const int width = minimumTrackWidth(outline_, limits_, sizeState());
     const int height = minimumTrackHeight(outline_, limits_, sizeState());
@@ -84,7 +84,7 @@ FrameStateEffect FrameWindowStates::minimise(const FrameStateContext& context) {
 }
 
 FrameStateEffect FrameWindowStates::maximise(const FrameStateContext& context) {
-    state_ = FrameWindowState::Maximised;
+    state_ = TbsWindowState::wsMaximized;
     saveBoundsOnce(context.bounds);
     FrameStateEffect effect;
     effect.bounds = maximiseRect(context.screen, options_.maximizeOnFullScreen);
@@ -92,7 +92,7 @@ FrameStateEffect FrameWindowStates::maximise(const FrameStateContext& context) {
 }
 
 FrameStateEffect FrameWindowStates::backToNormal(const FrameStateContext& context) {
-    state_ = FrameWindowState::Normal;
+    state_ = TbsWindowState::wsNormal;
     rollUpWhileMaximized_ = false;
     FrameStateEffect effect;
     effect.bounds = savedBounds_.value_or(context.bounds);
@@ -102,8 +102,8 @@ FrameStateEffect FrameWindowStates::backToNormal(const FrameStateContext& contex
 }
 
 FrameStateEffect FrameWindowStates::setRollUp(bool on, const FrameStateContext& context) {
-    if (!options_.canRollUp || state_ == FrameWindowState::Minimised || on == rolledUp_) return {};
-    const bool maximised = state_ == FrameWindowState::Maximised;
+    if (!options_.canRollUp || state_ == TbsWindowState::wsMinimized || on == rolledUp_) return {};
+    const bool maximised = state_ == TbsWindowState::wsMaximized;
     if (maximised && rolledUp_ && !rollUpWhileMaximized_) return {};
     if (maximised) rollUpWhileMaximized_ = on;
     rolledUp_ = on;
@@ -120,19 +120,19 @@ FrameStateEffect FrameWindowStates::setRollUp(bool on, const FrameStateContext& 
 
 FrameStateEffect FrameWindowStates::captionDoubleClick(const FrameStateContext& context) {
     if (options_.resizable) {
-        if (state_ == FrameWindowState::Minimised) return setWindowState(FrameWindowState::Normal, context);
-        if (state_ == FrameWindowState::Normal && !rolledUp_ && options_.canMaximize)
-            return setWindowState(FrameWindowState::Maximised, context);
-        if (state_ == FrameWindowState::Maximised && !rollUpWhileMaximized_)
-            return setWindowState(FrameWindowState::Normal, context);
+        if (state_ == TbsWindowState::wsMinimized) return setWindowState(TbsWindowState::wsNormal, context);
+        if (state_ == TbsWindowState::wsNormal && !rolledUp_ && options_.canMaximize)
+            return setWindowState(TbsWindowState::wsMaximized, context);
+        if (state_ == TbsWindowState::wsMaximized && !rollUpWhileMaximized_)
+            return setWindowState(TbsWindowState::wsNormal, context);
     }
     return setRollUp(!rolledUp_, context);
 }
 
 FrameStateEffect FrameWindowStates::restore(const FrameStateContext& context) {
-    const bool rolledWhileNormal = rolledUp_ && state_ == FrameWindowState::Normal;
+    const bool rolledWhileNormal = rolledUp_ && state_ == TbsWindowState::wsNormal;
     if (rollUpWhileMaximized_ || rolledWhileNormal) return setRollUp(false, context);
-    return setWindowState(FrameWindowState::Normal, context);
+    return setWindowState(TbsWindowState::wsNormal, context);
 }
 
 }  // namespace veyrin

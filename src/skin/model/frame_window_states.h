@@ -8,12 +8,11 @@
 #include <optional>
 
 #include "skin/model/frame_rect.h"
+#include "skin/model/frame_state.h"
 #include "skin/model/skin_data.h"
 #include "skin/model/tracking_sizes.h"
 
 namespace veyrin {
-
-enum class FrameWindowState { Normal = 0, Minimised = 1, Maximised = 2 };
 
 // The screen around a window.
 struct FrameScreen {
@@ -65,18 +64,19 @@ public:
     const FrameOutline& outline() const { return outline_; }
     const FrameSizeLimits& limits() const { return limits_; }
 
-    FrameWindowState state() const { return state_; }
+    TbsWindowState state() const { return state_; }
     bool rolledUp() const { return rolledUp_; }
     bool rollUpWhileMaximized() const { return rollUpWhileMaximized_; }
     const std::optional<FrameRect>& savedBounds() const { return savedBounds_; }
-    FrameSizeState sizeState() const { return {state_ == FrameWindowState::Minimised, rolledUp_}; }
+    int heightBeforeRollUp() const { return heightBeforeRollUp_; }
+    FrameSizeState sizeState() const { return {state_ == TbsWindowState::wsMinimized, rolledUp_}; }
 
     TrackingSizes trackingSizes(const FrameScreen& screen) const;
     // Height of a rolled-up frame: the frame without its client area, or MinHeight when larger.
     int rolledUpHeight() const;
 
     FrameStateEffect runCommand(TbsStdCommand command, const FrameStateContext& context);
-    FrameStateEffect setWindowState(FrameWindowState target, const FrameStateContext& context);
+    FrameStateEffect setWindowState(TbsWindowState target, const FrameStateContext& context);
     FrameStateEffect setRollUp(bool on, const FrameStateContext& context);
     // A left double click on the caption (after the hot object has had it).
     FrameStateEffect captionDoubleClick(const FrameStateContext& context);
@@ -92,7 +92,7 @@ private:
     FrameStateOptions options_;
     FrameOutline outline_;
     FrameSizeLimits limits_;
-    FrameWindowState state_ = FrameWindowState::Normal;
+    TbsWindowState state_ = TbsWindowState::wsNormal;
     bool rolledUp_ = false;
     bool rollUpWhileMaximized_ = false;
     std::optional<FrameRect> savedBounds_;

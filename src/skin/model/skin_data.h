@@ -16,6 +16,7 @@
 namespace veyrin {
 
 class TbsCompressedStoredSkin;
+struct SkinPackage;
 
 // Notices a skin data sends to the windows while it loads (first to its owner, then the others).
 enum SkinNotice : int {
@@ -202,6 +203,7 @@ public:
 private:
     void clear();
     void send(SkinNotice notice) const;
+    void loadPackage(SkinPackage package);
 
     bool empty_ = true;
     const TbsCompressedStoredSkin* store_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "platform/ui/font_faces.h"
+#include "skin/ui/business_skin_form.h"
 #include "skin/ui/frame_rect_qt.h"
 #include "skin/ui/tray_icon.h"
 #include "skin/ui/tray_menu.h"
@@ -43,27 +44,92 @@ const QColor kInactiveBottom(0x70, 0x7C, 0x88);
 FrameHost::FrameHost(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       client_(new QWidget(this)),
+      skinForm_(new TbsBusinessSkinForm(*this)),
       windowStates_(new WindowStates(this)),
       trayIcon_(new TbsTrayIcon(this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    FrameOutline outline;
-    outline.builtInCaptionHeight = frame_.captionHeight();
-    windowStates_->setOutline(outline);
-    windowStates_->setTrayIcon(trayIcon_);
-    trayIcon_->setPopupMenu(createTrayMenu(trayIcon_, this));
+    linkWindowStates();
     setMouseTracking(true);
     client_->setAutoFillBackground(true);
+    client_->installEventFilter(this);
     layoutClient();
+}
+
+bool FrameHost::skinned() const { return skinForm_->skinSupport(); }
+
+void FrameHost::linkWindowStates() {
+    // Every frame of this program snaps to the work area within 9 pixels.
+    skinForm_->Magnetic = true;
+    skinForm_->MagneticSize = kMagneticSize;
+    windowStates_->setTrayIcon(trayIcon_);
+    windowStates_->setSettingsSource([this](WindowStates&) { syncWindowStateSettings(); });
+    trayIcon_->setPopupMenu(createTrayMenu(trayIcon_, this));
+
+    TbsFrameHooks& hooks = skinForm_->hooks;
+    hooks.minimize = [this] { windowStates_->runCommand(TbsStdCommand::cmMinimize); };
+    hooks.maximize = [this] { windowStates_->runCommand(TbsStdCommand::cmMaximize); };
+    hooks.rollUp = [this] { windowStates_->runCommand(TbsStdCommand::cmRollUp); };
+    hooks.minimizeToTray = [this] { windowStates_->runCommand(TbsStdCommand::cmMinimizeToTray); };
+    hooks.captionDoubleClick = [this] { windowStates_->captionDoubleClick(); };
+
+    // The skinned frame hit-tests and paints from its own copy of the states.
+    connect(windowStates_, &WindowStates::statesChanged, this, [this] {
+        const FrameWindowStates& model = windowStates_->model();
+        TbsFrameState& state = skinForm_->state();
+        state.windowState = model.state();
+        state.rollUp = model.rolledUp();
+        state.rollUpWhileMaximized = model.rollUpWhileMaximized();
+        state.savedBounds = model.savedBounds().value_or(FrameRect{});
+        state.heightBeforeRollUp = model.heightBeforeRollUp();
+    });
+    connect(windowStates_, &WindowStates::statesChanged, this, [this] { update(); });
+}
+
+void FrameHost::syncWindowStateSettings() {
+    const TbsBusinessSkinForm& form = *skinForm_;
+    FrameStateOptions options = windowStates_->model().options();
+    options.resizable = resizable_;
+    options.canMaximize = form.borderIcons().contains(TbsBorderIcon::biMaximize);
+    options.canRollUp = form.borderIcons().contains(TbsBorderIcon::biRollUp);
+    options.maximizeOnFullScreen = form.MaximizeOnFullScreen;
+    options.alwaysMinimizeToTray = form.AlwaysMinimizeToTray;
+    windowStates_->setOptions(options);
+    windowStates_->setLimits({form.MinWidth, form.MinHeight, form.MaxWidth, form.MaxHeight});
+    windowStates_->setMagnetic({form.Magnetic, form.MagneticSize});
+
+    FrameOutline outline;
+    outline.builtInCaptionHeight = frame_.captionHeight();
+    if (skinned()) {
+        // The frame's geometry is its picture grown by (dx, dy); taking that back gives the picture.
+        const SkinFrameGeometry& g = form.geometry();
+        outline.skinned = true;
+        outline.pictureWidth = g.width - g.dx;
+        outline.pictureHeight = g.height - g.dy;
+        outline.skinClientRect = {g.clientRect.left, g.clientRect.top, g.clientRect.right - g.dx, g.clientRect.bottom - g.dy};
+    }
+    windowStates_->setOutline(outline);
+    trayIcon_->setAlwaysShowInTray(form.AlwaysShowInTray);
+}
+
+void FrameHost::frameLookChanged() {
+    layoutClient();
+    update();
+}
+
+bool FrameHost::eventFilter(QObject* watched, QEvent* event) {
+    // With a skin the client's background is the skin's, painted over the form's own colour.
+    if (watched == client_ && event->type() == QEvent::Paint && skinned()) {
+        QPainter painter(client_);
+        skinForm_->paintClientBackground(painter, client_->rect());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 FrameHost::~FrameHost() {
     if (modalLoop_) modalLoop_->quit();
 }
 
-void FrameHost::setResizable(bool resizable) {
-    resizable_ = resizable;
-    windowStates_->setResizable(resizable);
-}
+void FrameHost::setResizable(bool resizable) { resizable_ = resizable; }
 
 void FrameHost::setCaption(const QString& caption) {
     setWindowTitle(caption);
@@ -71,11 +137,19 @@ void FrameHost::setCaption(const QString& caption) {
 }
 
 void FrameHost::setClientSize(int width, int height) {
-    resize(frame_.windowWidth(width), frame_.windowHeight(height));
+    if (skinned()) {
+        FrameSize size = skinForm_->windowSizeForClient(width, height);
+        resize(size.width, size.height);
+    } else {
+        resize(frame_.windowWidth(width), frame_.windowHeight(height));
+    }
     layoutClient();
 }
 
-QRect FrameHost::clientRectInWindow() const { return toQRect(frame_.clientRect(width(), height())); }
+QRect FrameHost::clientRectInWindow() const {
+    if (skinned()) return toQRect(skinForm_->geometry().clientRect);
+    return toQRect(frame_.clientRect(width(), height()));
+}
 
 void FrameHost::centreOnScreen() {
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
@@ -102,9 +176,10 @@ void FrameHost::showModal() {
 }
 
 FrameHit FrameHost::hitTest(const QPoint& p) const {
+    if (skinned()) return skinForm_->hitTest(p);
     // A rolled-up, parked or maximised frame keeps its size: no resize zones.
     const FrameWindowStates& states = windowStates_->model();
-    const bool sizable = resizable_ && states.state() == FrameWindowState::Normal && !states.rolledUp();
+    const bool sizable = resizable_ && states.state() == TbsWindowState::wsNormal && !states.rolledUp();
     return frame_.hitTest(width(), height(), p.x(), p.y(), sizable);
 }
 
@@ -112,6 +187,7 @@ void FrameHost::layoutClient() { client_->setGeometry(clientRectInWindow()); }
 
 void FrameHost::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    skinForm_->frameResized();
     layoutClient();
 }
 
@@ -125,12 +201,18 @@ void FrameHost::closeEvent(QCloseEvent* event) {
 }
 
 void FrameHost::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) skinForm_->activationChanged(isActiveWindow());
+    if (event->type() == QEvent::WindowTitleChange) skinForm_->captionTextChanged();
     if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowTitleChange) update();
     QWidget::changeEvent(event);
 }
 
 void FrameHost::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (skinned()) {
+        skinForm_->paintFrame(painter);
+        return;
+    }
     // Border: a dark outer line, a lighter inner bevel, filled in the caption's lower colour.
     painter.fillRect(rect(), isActiveWindow() ? kCaptionBottom : kInactiveBottom);
     painter.setPen(kFrameDark);
@@ -181,27 +263,48 @@ void FrameHost::updateCursor(FrameHit hit) {
 }
 
 void FrameHost::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
     QPoint p = event->position().toPoint();
+    if (skinned()) {
+        if (skinForm_->mousePressOnFrame(p, event->button(), event->globalPosition().toPoint())) return;
+        if (event->button() == Qt::LeftButton) startSizeMove(hitTest(p), event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton) return;
     if (toQRect(frame_.closeButtonRect(width())).contains(p)) {
         closePressed_ = true;
         update();
         return;
     }
-    dragHit_ = hitTest(p);
-    dragStartGlobal_ = event->globalPosition().toPoint();
+    startSizeMove(hitTest(p), event->globalPosition().toPoint());
+}
+
+void FrameHost::startSizeMove(FrameHit hit, const QPoint& globalPos) {
+    syncWindowStateSettings();
+    dragHit_ = hit;
+    dragStartGlobal_ = globalPos;
     dragStartGeometry_ = geometry();
+    if (hit != FrameHit::Client && hit != FrameHit::Object) skinForm_->enterSizeMove();
+}
+
+void FrameHost::endSizeMove() {
+    bool looping = dragHit_ != FrameHit::Client && dragHit_ != FrameHit::Object;
+    dragHit_ = FrameHit::Client;
+    if (looping) skinForm_->exitSizeMove();
 }
 
 void FrameHost::mouseMoveEvent(QMouseEvent* event) {
     QPoint p = event->position().toPoint();
-    bool hot = toQRect(frame_.closeButtonRect(width())).contains(p);
+    if (skinned() && !skinForm_->inSizeMove()) {
+        skinForm_->mouseMoveOnFrame(p);
+        if (!(event->buttons() & Qt::LeftButton)) updateCursor(hitTest(p));
+    }
+    bool hot = !skinned() && toQRect(frame_.closeButtonRect(width())).contains(p);
     if (hot != closeHot_) {
         closeHot_ = hot;
         update(toQRect(frame_.closeButtonRect(width())));
     }
     if (!(event->buttons() & Qt::LeftButton) || closePressed_) {
-        if (!(event->buttons() & Qt::LeftButton)) updateCursor(hitTest(p));
+        if (!(event->buttons() & Qt::LeftButton) && !skinned()) updateCursor(hitTest(p));
         return;
     }
     QPoint delta = event->globalPosition().toPoint() - dragStartGlobal_;
@@ -217,8 +320,9 @@ void FrameHost::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FrameHost::mouseReleaseEvent(QMouseEvent* event) {
+    if (skinned() && skinForm_->mouseReleaseOnFrame(event->position().toPoint(), event->button())) return;
     if (event->button() != Qt::LeftButton) return;
-    dragHit_ = FrameHit::Client;
+    endSizeMove();
     if (closePressed_) {
         closePressed_ = false;
         update();
@@ -227,11 +331,16 @@ void FrameHost::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FrameHost::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && hitTest(event->position().toPoint()) == FrameHit::Caption)
+    if (event->button() != Qt::LeftButton) return;
+    // The skinned frame gives the double click to the object under the pointer first.
+    if (skinned())
+        skinForm_->mouseDoubleClickOnFrame(event->position().toPoint());
+    else if (hitTest(event->position().toPoint()) == FrameHit::Caption)
         windowStates_->captionDoubleClick();
 }
 
 void FrameHost::leaveEvent(QEvent* event) {
+    skinForm_->mouseLeftWindow();
     if (closeHot_) {
         closeHot_ = false;
         update();

@@ -13,6 +13,7 @@ class QEventLoop;
 
 namespace veyrin {
 
+class TbsBusinessSkinForm;
 class TbsTrayIcon;
 class WindowStates;
 
@@ -30,6 +31,11 @@ public:
     void setClientSize(int width, int height);
     QRect clientRectInWindow() const;
     const BuiltInFrame& frame() const { return frame_; }
+    // The skinned frame; without a skin attached the built-in frame above is drawn.
+    TbsBusinessSkinForm& skinForm() const { return *skinForm_; }
+    bool skinned() const;
+    // The frame's sizes or look changed: the client moves to the new client rectangle.
+    void frameLookChanged();
 
     void centreOnScreen();
     void maximiseOverWorkArea();
@@ -53,6 +59,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -60,9 +67,15 @@ private:
     void layoutClient();
     void paintCaption(class QPainter& painter);
     void updateCursor(FrameHit hit);
+    void linkWindowStates();
+    // The frame's properties as the window states read them (the skin decides the sizes).
+    void syncWindowStateSettings();
+    void startSizeMove(FrameHit hit, const QPoint& globalPos);
+    void endSizeMove();
 
     BuiltInFrame frame_;
     QWidget* client_;
+    TbsBusinessSkinForm* skinForm_;
     bool resizable_ = false;
     FrameHit dragHit_ = FrameHit::Client;
     QPoint dragStartGlobal_;

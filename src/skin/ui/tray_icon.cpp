@@ -52,6 +52,7 @@ void TbsTrayIcon::setIconVisible(bool visible) {
 }
 
 void TbsTrayIcon::setAlwaysShowInTray(bool always) {
+    if (always == alwaysShowInTray_) return;
     alwaysShowInTray_ = always;
     if (always) showIcon();
 }

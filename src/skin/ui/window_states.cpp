@@ -16,7 +16,7 @@ int windowsParkedBeside(const QWidget* self) {
     for (const QPointer<QWidget>& window : visibleApplicationWindows()) {
         if (window == self) continue;
         auto* states = window->findChild<WindowStates*>(QString(), Qt::FindDirectChildrenOnly);
-        if (states && states->model().state() == FrameWindowState::Minimised) ++count;
+        if (states && states->model().state() == TbsWindowState::wsMinimized) ++count;
     }
     return count;
 }
@@ -25,18 +25,24 @@ int windowsParkedBeside(const QWidget* self) {
 
 WindowStates::WindowStates(QWidget* window) : QObject(window), window_(window), model_({}, {}, {}) {}
 
-void WindowStates::setResizable(bool resizable) {
+void WindowStates::setMainWindow(bool mainWindow) {
     FrameStateOptions options = model_.options();
-    options.resizable = resizable;
+    options.mainWindow = mainWindow;
     model_.setOptions(options);
 }
 
-FrameStateContext WindowStates::context() const {
+void WindowStates::refreshSettings() {
+    // The settings are a view of the frame's properties, not state of their own.
+    if (settingsSource_) settingsSource_(*this);
+}
+
+FrameStateContext WindowStates::context() {
+    refreshSettings();
     return {toFrameRect(window_->geometry()), frameScreenOf(window_), windowsParkedBeside(window_)};
 }
 
 void WindowStates::runCommand(TbsStdCommand command) { apply(model_.runCommand(command, context())); }
-void WindowStates::setWindowState(FrameWindowState state) { apply(model_.setWindowState(state, context())); }
+void WindowStates::setWindowState(TbsWindowState state) { apply(model_.setWindowState(state, context())); }
 void WindowStates::setRollUp(bool on) { apply(model_.setRollUp(on, context())); }
 void WindowStates::captionDoubleClick() { apply(model_.captionDoubleClick(context())); }
 void WindowStates::restore() { apply(model_.restore(context())); }
@@ -48,6 +54,7 @@ void WindowStates::minimiseToTray() {
 }
 
 void WindowStates::apply(const FrameStateEffect& effect) {
+    emit statesChanged();
     if (effect.bounds) window_->setGeometry(toQRect(*effect.bounds));
     if (effect.minimiseApplication) minimiseApplication();
     if (effect.minimiseToTray) minimiseToTray();
@@ -57,13 +64,17 @@ void WindowStates::apply(const FrameStateEffect& effect) {
     if (effect.close) window_->close();
 }
 
-QRect WindowStates::movedGeometry(const QRect& proposed) const {
+QRect WindowStates::movedGeometry(const QRect& proposed) {
+    refreshSettings();
     const FrameScreen screen = frameScreenOf(window_);
-    const bool maximised = model_.state() == FrameWindowState::Maximised;
+    const bool maximised = model_.state() == TbsWindowState::wsMaximized;
     return toQRect(magneticMoveStep(toFrameRect(proposed), toFrameRect(window_->geometry()), screen.workArea, magnetic_,
                                     maximised));
 }
 
-TrackingSizes WindowStates::trackingSizes() const { return model_.trackingSizes(frameScreenOf(window_)); }
+TrackingSizes WindowStates::trackingSizes() {
+    refreshSettings();
+    return model_.trackingSizes(frameScreenOf(window_));
+}
 
 }  // namespace veyrin

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QRect>
+#include <functional>
 
 #include "skin/model/frame_window_states.h"
 #include "skin/model/magnetic_snap.h"
@@ -23,14 +24,18 @@ public:
     FrameWindowStates& model() { return model_; }
     const FrameWindowStates& model() const { return model_; }
     void setOptions(const FrameStateOptions& options) { model_.setOptions(options); }
-    void setResizable(bool resizable);
+    void setMainWindow(bool mainWindow);
     void setOutline(const FrameOutline& outline) { model_.setOutline(outline); }
+    void setLimits(const FrameSizeLimits& limits) { model_.setLimits(limits); }
     void setMagnetic(const MagneticSettings& settings) { magnetic_ = settings; }
+    // Runs before every state change, move and size step, so the options, limits and outline
+    // follow the frame they belong to.
+    void setSettingsSource(std::function<void(WindowStates&)> source) { settingsSource_ = std::move(source); }
     void setTrayIcon(TbsTrayIcon* trayIcon) { trayIcon_ = trayIcon; }
     TbsTrayIcon* trayIcon() const { return trayIcon_; }
 
     void runCommand(TbsStdCommand command);
-    void setWindowState(FrameWindowState state);
+    void setWindowState(TbsWindowState state);
     void setRollUp(bool on);
     void captionDoubleClick();
     void restore();
@@ -38,22 +43,26 @@ public:
     void minimiseToTray();
 
     // Where the move loop puts a window dragged to `proposed`.
-    QRect movedGeometry(const QRect& proposed) const;
-    TrackingSizes trackingSizes() const;
+    QRect movedGeometry(const QRect& proposed);
+    TrackingSizes trackingSizes();
 
 signals:
+    // The states changed; sent before the window takes its new geometry.
+    void statesChanged();
     void rollUpStateChanged(bool rolledUp);
     void minimizedToTray();
     void systemMenuRequested();
 
 private:
     void apply(const FrameStateEffect& effect);
-    FrameStateContext context() const;
+    FrameStateContext context();
+    void refreshSettings();
 
     QWidget* window_;
     FrameWindowStates model_;
     MagneticSettings magnetic_;
     TbsTrayIcon* trayIcon_ = nullptr;
+    std::function<void(WindowStates&)> settingsSource_;
 };
 
 }  // namespace veyrin

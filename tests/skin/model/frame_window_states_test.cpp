@@ -38,7 +38,7 @@ TEST(FrameWindowStates, MainWindowMinimiseIconifiesTheProgramWithoutRecordingThe
         FrameStateEffect effect = frame.runCommand(TbsStdCommand::cmMinimize, at(kBounds));
         EXPECT_TRUE(effect.minimiseApplication);
         EXPECT_FALSE(effect.bounds);
-        EXPECT_EQ(frame.state(), FrameWindowState::Normal);
+        EXPECT_EQ(frame.state(), TbsWindowState::wsNormal);
     }
 }
 
@@ -47,10 +47,10 @@ TEST(FrameWindowStates, OtherWindowsParkAtTheBottomLeftAndComeBackToTheirBounds)
     FrameStateContext context = at(kBounds);
     context.minimisedBeside = 1;
     FrameStateEffect effect = frame.runCommand(TbsStdCommand::cmMinimize, context);
-    EXPECT_EQ(frame.state(), FrameWindowState::Minimised);
+    EXPECT_EQ(frame.state(), TbsWindowState::wsMinimized);
     EXPECT_EQ(effect.bounds, (FrameRect{188, 994 - 42, 376, 994}));
     effect = frame.runCommand(TbsStdCommand::cmMinimize, at(*effect.bounds));
-    EXPECT_EQ(frame.state(), FrameWindowState::Normal);
+    EXPECT_EQ(frame.state(), TbsWindowState::wsNormal);
     EXPECT_EQ(effect.bounds, kBounds);
     EXPECT_TRUE(effect.backToNormal);
     EXPECT_FALSE(frame.savedBounds());
@@ -59,14 +59,14 @@ TEST(FrameWindowStates, OtherWindowsParkAtTheBottomLeftAndComeBackToTheirBounds)
 TEST(FrameWindowStates, MaximiseKeepsTheFirstSavedBoundsThroughMinimise) {
     FrameWindowStates frame = resizableWindow(true, false);
     FrameStateEffect effect = frame.runCommand(TbsStdCommand::cmMaximize, at(kBounds));
-    EXPECT_EQ(frame.state(), FrameWindowState::Maximised);
+    EXPECT_EQ(frame.state(), TbsWindowState::wsMaximized);
     EXPECT_EQ(effect.bounds, (FrameRect{0, 0, 1280, 994}));
-    effect = frame.setWindowState(FrameWindowState::Minimised, at(*effect.bounds));
-    effect = frame.setWindowState(FrameWindowState::Minimised, at(*effect.bounds));
+    effect = frame.setWindowState(TbsWindowState::wsMinimized, at(*effect.bounds));
+    effect = frame.setWindowState(TbsWindowState::wsMinimized, at(*effect.bounds));
     EXPECT_FALSE(effect.bounds);  // already minimised: nothing
     effect = frame.runCommand(TbsStdCommand::cmMaximize, at(FrameRect{0, 952, 188, 994}));
     effect = frame.runCommand(TbsStdCommand::cmMaximize, at(*effect.bounds));
-    EXPECT_EQ(frame.state(), FrameWindowState::Normal);
+    EXPECT_EQ(frame.state(), TbsWindowState::wsNormal);
     EXPECT_EQ(effect.bounds, kBounds);
 }
 
@@ -100,28 +100,28 @@ TEST(FrameWindowStates, RollUpNeedsItsButtonAndAnUnminimisedFrame) {
     EXPECT_FALSE(plain.rolledUp());
 
     FrameWindowStates frame = resizableWindow(true, true);
-    frame.setWindowState(FrameWindowState::Minimised, at(kBounds));
+    frame.setWindowState(TbsWindowState::wsMinimized, at(kBounds));
     EXPECT_FALSE(frame.setRollUp(true, at(kBounds)).rollUpChanged);
 }
 
 TEST(FrameWindowStates, RollUpWhileMaximisedAndTheRestoreItem) {
     FrameWindowStates frame = resizableWindow(true, true);
-    FrameStateEffect effect = frame.setWindowState(FrameWindowState::Maximised, at(kBounds));
+    FrameStateEffect effect = frame.setWindowState(TbsWindowState::wsMaximized, at(kBounds));
     effect = frame.setRollUp(true, at(*effect.bounds));
     EXPECT_TRUE(frame.rollUpWhileMaximized());
-    EXPECT_EQ(frame.state(), FrameWindowState::Maximised);
+    EXPECT_EQ(frame.state(), TbsWindowState::wsMaximized);
     EXPECT_EQ(effect.bounds->height(), 42);
     effect = frame.restore(at(*effect.bounds));  // unrolls, stays maximised
     EXPECT_FALSE(frame.rolledUp());
-    EXPECT_EQ(frame.state(), FrameWindowState::Maximised);
+    EXPECT_EQ(frame.state(), TbsWindowState::wsMaximized);
     EXPECT_EQ(effect.bounds->height(), 994);
     effect = frame.restore(at(*effect.bounds));
-    EXPECT_EQ(frame.state(), FrameWindowState::Normal);
+    EXPECT_EQ(frame.state(), TbsWindowState::wsNormal);
     EXPECT_EQ(effect.bounds, kBounds);
 
     // Rolled up first and then maximised: the roll-up cannot be undone until back to normal.
     frame.setRollUp(true, at(kBounds));
-    frame.setWindowState(FrameWindowState::Maximised, at(FrameRect{100, 50, 660, 92}));
+    frame.setWindowState(TbsWindowState::wsMaximized, at(FrameRect{100, 50, 660, 92}));
     EXPECT_FALSE(frame.setRollUp(false, at(FrameRect{0, 0, 1280, 994})).rollUpChanged);
 }
 
@@ -134,12 +134,12 @@ TEST(FrameWindowStates, CaptionDoubleClick) {
     FrameWindowStates reading = resizableWindow(false, false);
     FrameStateEffect none = reading.captionDoubleClick(at(kBounds));
     EXPECT_FALSE(none.bounds || none.rollUpChanged);
-    EXPECT_EQ(reading.state(), FrameWindowState::Normal);
+    EXPECT_EQ(reading.state(), TbsWindowState::wsNormal);
     // A resizable window with a maximise button maximises and comes back.
     FrameWindowStates sizable = resizableWindow(true, true);
     EXPECT_EQ(sizable.captionDoubleClick(at(kBounds)).bounds, (FrameRect{0, 0, 1280, 994}));
     EXPECT_EQ(sizable.captionDoubleClick(at(FrameRect{0, 0, 1280, 994})).bounds, kBounds);
-    EXPECT_EQ(sizable.state(), FrameWindowState::Normal);
+    EXPECT_EQ(sizable.state(), TbsWindowState::wsNormal);
 }
 
 TEST(FrameWindowStates, TrayAndCloseCommands) {

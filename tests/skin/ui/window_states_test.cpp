@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 
+#include "skin/ui/business_skin_form.h"
 #include "skin/ui/frame_host.h"
 #include "skin/ui/tray_icon.h"
 #include "skin/ui/window_states.h"
@@ -12,11 +13,10 @@ using namespace veyrin;
 
 namespace {
 
-FrameStateOptions mainWindowOptions() {
-    FrameStateOptions options;
-    options.mainWindow = true;
-    options.canRollUp = true;
-    return options;
+void makeMainWindow(FrameHost& host) {
+    host.skinForm().setBorderIcons({TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp,
+                                    TbsBorderIcon::biMinimizeToTray});
+    host.windowStates()->setMainWindow(true);
 }
 
 void showAt(FrameHost& host, QPoint topLeft) {
@@ -35,7 +35,7 @@ class WindowStatesTest : public QObject {
 private slots:
     void captionDoubleClickRollsTheMainWindowUpAndDown() {
         FrameHost host;
-        host.windowStates()->setOptions(mainWindowOptions());
+        makeMainWindow(host);
         showAt(host, QPoint(50, 40));
         const QRect before = host.geometry();
         QSignalSpy rolled(host.windowStates(), &WindowStates::rollUpStateChanged);
@@ -54,10 +54,7 @@ private slots:
 
     void aRolledUpWindowHasNoResizeZones() {
         FrameHost host;
-        FrameStateOptions options;
-        options.resizable = true;
-        options.canRollUp = true;
-        host.windowStates()->setOptions(options);
+        host.skinForm().setBorderIcons({TbsBorderIcon::biRollUp});
         host.setResizable(true);
         showAt(host, QPoint(50, 40));
         const QPoint corner(host.width() - 1, 1);
@@ -68,6 +65,7 @@ private slots:
 
     void captionDoubleClickDoesNothingOnAWindowWithoutButtons() {
         FrameHost host;
+        host.skinForm().setBorderIcons({});
         host.setResizable(true);
         showAt(host, QPoint(50, 40));
         const QRect before = host.geometry();
@@ -111,7 +109,7 @@ private slots:
     void minimiseToTrayWithoutANotificationAreaMinimisesNormally() {
         QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());  // offscreen has none
         FrameHost host;
-        host.windowStates()->setOptions(mainWindowOptions());
+        makeMainWindow(host);
         showAt(host, QPoint(50, 40));
         host.windowStates()->runCommand(TbsStdCommand::cmMinimizeToTray);
         QVERIFY(host.isVisible());

@@ -1,0 +1,10 @@
+#pragma once
+// Previews of the written skin as windows, a menu and a hint show it (PNG files).
+
+#include <QString>
+
+namespace skinart {
+
+void writePreviews(const QString& skinDir, const QString& previewDir);
+
+}  // namespace skinart
