@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: the main window at start under Xvfb, checked against the design's positions and
-# colours (window size, window colour, the banner's covering panels, the text view's active row
-# and background, the name box), not against a stored picture of itself.
+# colours (skinned frame size and buttons, the client background tiled from the skin's frame
+# picture, the banner's covering panels, the text view's active row and background, the name
+# box), not against a stored picture of itself.
 set -euo pipefail
 binary=$1
 source_dir=$2
@@ -24,26 +25,41 @@ SHOOT
 xvfb-run -a -s "-screen 0 1024x800x24" bash "$work/shoot.sh" "$work" "$(realpath "$lib")"
 
 fail() { echo "FAIL: $*"; exit 1; }
-# The window's frame adds 3 pixels on each side and a 19-pixel caption above the client area.
-pixel() { convert "$work/shot.png" -format "%[hex:p{$(($1 + 3)),$(($2 + 22))}]" info: | cut -c1-6; }
+# The skinned frame insets the client area 11 pixels left and right, 32 above and 10 below.
+window_pixel() { convert "$work/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6; }
+pixel() { window_pixel $(($1 + 11)) $(($2 + 32)); }
 expect() {
   local x=$1 y=$2 want=$3 what=$4 got
   got=$(pixel "$x" "$y")
   [ "${got^^}" = "$want" ] || fail "$what at client ($x, $y): expected $want, got $got"
 }
+# The client background repeats the frame picture's client rectangle (11,32)-(177,118) from the
+# client area's top-left corner.
+frame_bmp="$source_dir/resources/skin/frame.bmp"
+tile() { convert "$frame_bmp" -format "%[hex:p{$((11 + $1 % 166)),$((32 + $2 % 86))}]" info: | cut -c1-6; }
+expect_tile() { expect "$1" "$2" "$(tile "$1" "$2")" "$3"; }
+# A pixel of the frame picture at a frame position that keeps to the right edge (dx = 560 - 188).
+expect_frame_right() {
+  local x=$1 y=$2 what=$3 want got
+  want=$(convert "$frame_bmp" -format "%[hex:p{$(($1 - 372)),$2}]" info: | cut -c1-6)
+  got=$(window_pixel "$x" "$y")
+  [ "${got^^}" = "${want^^}" ] || fail "$what at ($x, $y): expected $want, got $got"
+}
 
 size=$(identify -format '%wx%h' "$work/shot.png")
-[ "$size" = "544x686" ] || fail "window size $size, expected 544x686 (538 x 661 client)"
+[ "$size" = "560x703" ] || fail "window size $size, expected 560x703 (538 x 661 client in the skinned frame)"
 
-expect 4 640 E1E1E1 "window colour"
-expect 520 300 E1E1E1 "window colour right of the view"
-expect 200 50 E1E1E1 "banner area without a web engine"
+expect_tile 4 640 "client background"
+expect_tile 520 300 "client background right of the view"
+expect 200 50 E1E1E1 "banner panel without a web engine"
+expect_frame_right 541 17 "close button (530..553 x 5..29)"
+expect_frame_right 493 17 "minimise button (482..505)"
 expect 12 60 E1E1E1 "Panel2 over the banner's left edge"
-expect 100 596 E1E1E1 "strip between the view's bottom (593) and the radio buttons"
+expect_tile 100 596 "strip between the view's bottom (593) and the radio buttons"
 expect 440 186 FDF9E8 "active row of the text view (0xE8F9FD)"
 expect 440 212 FFFFFF "second row of the text view"
 expect 33 300 FFFFFF "text view margin"
 expect 300 610 FFFFFF "name box"
-caption=$(convert "$work/shot.png" -format '%[hex:p{100,10}]' info: | cut -c1-6)
-[ "${caption^^}" != "E1E1E1" ] || fail "no caption bar drawn"
+corner=$(window_pixel 0 0)
+[ "${corner^^}" = "000000" ] || fail "the window's shape does not cut its top-left corner (got $corner)"
 echo "main window screenshot checks passed"

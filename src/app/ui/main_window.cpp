@@ -25,7 +25,6 @@
 #include "platform/ui/font_faces.h"
 #include "platform/ui/gbk_qt.h"
 #include "platform/ui/qt_color.h"
-#include "skin/ui/business_skin_form.h"
 #include "skin/ui/window_states.h"
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
@@ -63,11 +62,9 @@ std::string cutTo31Bytes(std::string face) {
 
 TForm1::TForm1(const AppPaths& paths, QWidget* parent) : FrameHost(parent), paths_(paths) {
     setCaption(QStringLiteral("Veyrin"));
+    useStoredSkin(TbsBorderIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp, TbsBorderIcon::biMinimizeToTray});
     setClientSize(kClientWidth, kClientHeight);
-    // Only the main window can be minimised (taking the whole program with it), rolled up and
-    // sent to the tray.
-    skinForm().setBorderIcons({TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp,
-                               TbsBorderIcon::biMinimizeToTray});
+    // Minimising the main window takes the whole program to the task bar.
     windowStates()->setMainWindow(true);
     fontDialogFont_.face = u8("宋体");
     fontDialogFont_.points = 11;

@@ -226,7 +226,17 @@ void TbsBusinessSkinForm::rebuildShape() {
     host_.setMask(region.united(strips));
 }
 
-FrameHit TbsBusinessSkinForm::hitTest(const QPoint& p) const {
+void TbsBusinessSkinForm::syncToHostSize() {
+    if (skinSupport_ && (geometry_.width != host_.width() || geometry_.height != host_.height())) relayout();
+}
+
+FrameRect TbsBusinessSkinForm::clientRect() {
+    syncToHostSize();
+    return geometry_.clientRect;
+}
+
+FrameHit TbsBusinessSkinForm::hitTest(const QPoint& p) {
+    syncToHostSize();
     SkinHitContext c;
     c.geometry = &geometry_;
     c.shape = shape_ ? &*shape_ : nullptr;
@@ -307,6 +317,7 @@ void TbsBusinessSkinForm::composeStrips() {
 void TbsBusinessSkinForm::paintFrame(QPainter& painter) {
     const FrameSize min = minimumFrameSize();
     if (host_.width() < min.width || host_.height() < min.height) return;
+    syncToHostSize();
     composeStrips();
     painter.save();
     painter.setClipRegion(QRegion(host_.rect()).subtracted(toQRect(geometry_.clientRect)), Qt::IntersectClip);
@@ -349,7 +360,11 @@ void TbsBusinessSkinForm::morphTimerTick() {
 void TbsBusinessSkinForm::activationChanged(bool active) {
     if (!skinSupport_) return;
     hideHintAndMenus();
-    resetObjectsExceptCaption();
+    // The activation a press asked for can arrive before its release; that press goes on.
+    if (captureIndex_ < 0) {
+        resetObjectsExceptCaption();
+        hotIndex_ = oldHotIndex_ = -1;
+    }
     if (TbsSkinCaptionObject* caption = captionObject()) caption->setActive(active);
     host_.update();
 }
@@ -381,8 +396,10 @@ void TbsBusinessSkinForm::setHot(int index) {
     }
 }
 
-void TbsBusinessSkinForm::trackHot(const QPoint& p) {
-    if (!windowActive()) return;
+void TbsBusinessSkinForm::trackHot(const QPoint& p, bool pressing) {
+    // A press activates the window first, as a click on any window frame does; the platform may
+    // report the activation only later, so the press is tracked at once.
+    if (!windowActive() && !pressing && captureIndex_ < 0) return;
     int found = -1;
     for (std::size_t i = 0; i < objects_.size(); ++i) {
         const TbsActiveSkinObject& object = *objects_[i];
@@ -421,7 +438,8 @@ bool TbsBusinessSkinForm::mousePressOnFrame(const QPoint& p, Qt::MouseButton but
     if (!skinSupport_) return false;
     hideHintAndMenus();
     if (toQRect(geometry_.clientRect).contains(p)) return false;
-    trackHot(p);
+    if (!windowActive()) host_.activateWindow();
+    trackHot(p, true);
     if (hotIndex_ >= 0) {
         captureIndex_ = hotIndex_;
         objects_[static_cast<std::size_t>(hotIndex_)]->mouseDown(p.x(), p.y(), button);
@@ -445,7 +463,7 @@ bool TbsBusinessSkinForm::mouseReleaseOnFrame(const QPoint& p, Qt::MouseButton b
 
 void TbsBusinessSkinForm::mouseDoubleClickOnFrame(const QPoint& p) {
     if (!skinSupport_) return;
-    trackHot(p);
+    trackHot(p, true);
     if (hotIndex_ >= 0) {
         objects_[static_cast<std::size_t>(hotIndex_)]->dblClick();
         return;

@@ -99,7 +99,9 @@ public:
     const SkinFrameGeometry& geometry() const { return geometry_; }
     FrameSize windowSizeForClient(int clientWidth, int clientHeight) const;
     FrameSize minimumFrameSize() const;
-    FrameHit hitTest(const QPoint& p) const;
+    FrameHit hitTest(const QPoint& p);
+    // The client rectangle for the host's current size.
+    FrameRect clientRect();
     const std::vector<std::unique_ptr<TbsActiveSkinObject>>& objects() const { return objects_; }
     TbsActiveSkinObject* findObject(TbsStdCommand command) const;
     TbsSkinStdButtonObject* sysMenuButton() const;
@@ -147,10 +149,12 @@ private:
     void applyObjectHints();
     void enforceMinimumSize();
     void relayout();
+    // A hidden window is resized without resize events, so the geometry is checked before use.
+    void syncToHostSize();
     void placeObjects();
     void rebuildShape();
     void composeStrips();
-    void trackHot(const QPoint& p);
+    void trackHot(const QPoint& p, bool pressing = false);
     void setHot(int index);
     void mouseTimerTick();
     void morphTimerTick();

@@ -14,6 +14,7 @@
 #include "skin/ui/tray_icon.h"
 #include "skin/ui/tray_menu.h"
 #include "skin/ui/window_states.h"
+#include "skin/ui/window_skin.h"
 
 namespace veyrin {
 namespace {
@@ -58,9 +59,6 @@ FrameHost::FrameHost(QWidget* parent)
 bool FrameHost::skinned() const { return skinForm_->skinSupport(); }
 
 void FrameHost::linkWindowStates() {
-    // Every frame of this program snaps to the work area within 9 pixels.
-    skinForm_->Magnetic = true;
-    skinForm_->MagneticSize = kMagneticSize;
     windowStates_->setTrayIcon(trayIcon_);
     windowStates_->setSettingsSource([this](WindowStates&) { syncWindowStateSettings(); });
     trayIcon_->setPopupMenu(createTrayMenu(trayIcon_, this));
@@ -127,6 +125,12 @@ bool FrameHost::eventFilter(QObject* watched, QEvent* event) {
 
 FrameHost::~FrameHost() {
     if (modalLoop_) modalLoop_->quit();
+    windowSkin_.reset();
+}
+
+void FrameHost::useStoredSkin(TbsBorderIcons icons) {
+    windowSkin_.reset();
+    windowSkin_ = std::make_unique<WindowSkin>(*skinForm_, icons);
 }
 
 void FrameHost::setResizable(bool resizable) { resizable_ = resizable; }
@@ -147,7 +151,7 @@ void FrameHost::setClientSize(int width, int height) {
 }
 
 QRect FrameHost::clientRectInWindow() const {
-    if (skinned()) return toQRect(skinForm_->geometry().clientRect);
+    if (skinned()) return toQRect(skinForm_->clientRect());
     return toQRect(frame_.clientRect(width(), height()));
 }
 

@@ -6,7 +6,9 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
+#include "skin/model/border_icons.h"
 #include "skin/model/frame_geometry.h"
 
 class QEventLoop;
@@ -16,6 +18,7 @@ namespace veyrin {
 class TbsBusinessSkinForm;
 class TbsTrayIcon;
 class WindowStates;
+class WindowSkin;
 
 class FrameHost : public QWidget {
     Q_OBJECT
@@ -34,6 +37,8 @@ public:
     // The skinned frame; without a skin attached the built-in frame above is drawn.
     TbsBusinessSkinForm& skinForm() const { return *skinForm_; }
     bool skinned() const;
+    // Gives the window its own copy of the compiled-in skin and the caption buttons it offers.
+    void useStoredSkin(TbsBorderIcons icons);
     // The frame's sizes or look changed: the client moves to the new client rectangle.
     void frameLookChanged();
 
@@ -85,6 +90,7 @@ private:
     QPointer<QEventLoop> modalLoop_;
     WindowStates* windowStates_;
     TbsTrayIcon* trayIcon_;
+    std::unique_ptr<WindowSkin> windowSkin_;
 };
 
 }  // namespace veyrin

@@ -6,7 +6,6 @@
 #include "controls/ui/sui_button.h"
 #include "platform/ui/font_faces.h"
 #include "platform/ui/qt_color.h"
-#include "skin/ui/business_skin_form.h"
 
 namespace veyrin {
 namespace {
@@ -30,7 +29,7 @@ void AboutLabel::mouseReleaseEvent(QMouseEvent* event) {
 TForm2::TForm2(QWidget* parent) : FrameHost(parent) {
     setCaption(u8("关于"));
     setResizable(true);
-    skinForm().setBorderIcons({});  // close only; the caption double click does nothing
+    useStoredSkin(TbsBorderIcons{});
     setClientSize(274, 325);
     QWidget* c = client();
     QPalette palette = c->palette();

@@ -16,7 +16,6 @@
 #include "controls/ui/sui_panel.h"
 #include "platform/ui/font_faces.h"
 #include "platform/ui/qt_color.h"
-#include "skin/ui/business_skin_form.h"
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
 
@@ -52,7 +51,7 @@ bool clipboardHasText() {
 TForm3::TForm3(TForm1& mainWindow, QWidget* parent) : FrameHost(parent) {
     setCaption(QString::fromUtf8("Veyrin阅读"));
     setResizable(true);
-    skinForm().setBorderIcons({});  // close only; the caption double click does nothing
+    useStoredSkin(TbsBorderIcons{});
     setClientSize(817, 563);
     buildControls();
     buildActions();

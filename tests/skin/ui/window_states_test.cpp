@@ -76,6 +76,8 @@ private slots:
 
     void draggingTheCaptionSnapsToTheWorkArea() {
         FrameHost host;
+        host.skinForm().Magnetic = true;
+        host.skinForm().MagneticSize = kMagneticSize;
         showAt(host, QPoint(100, 100));
         const QRect area = host.screen()->availableGeometry();
         const QPoint grab = captionPoint(host);

@@ -1,0 +1,183 @@
+#include <QtTest>
+
+#include "skin/model/skin_data.h"
+#include "skin/ui/business_skin_form.h"
+#include "skin/ui/frame_host.h"
+#include "skin/ui/object_hint.h"
+#include "skin/ui/skin_image.h"
+#include "skin/ui/window_skin.h"
+
+using namespace veyrin;
+
+namespace {
+
+const TbsBorderIcons kMainIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp,
+                                TbsBorderIcon::biMinimizeToTray};
+
+class CountingHost : public FrameHost {
+public:
+    int closeRequests = 0;
+
+protected:
+    bool formClose() override {
+        ++closeRequests;
+        return true;
+    }
+};
+
+class RecordingHint : public ObjectHintSink {
+public:
+    QStringList shown;
+    int hidden = 0;
+    void showTextHint(const QString& text) override { shown << text; }
+    void hideHint() override { ++hidden; }
+};
+
+QPoint centre(const QRect& r) { return r.center(); }
+
+TbsActiveSkinObject& object(const FrameHost& host, TbsStdCommand command) {
+    TbsActiveSkinObject* found = host.skinForm().findObject(command);
+    if (!found) qFatal("the skin has no button for command %d", static_cast<int>(command));
+    return *found;
+}
+
+void showActive(FrameHost& host) {
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    host.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&host));
+}
+
+// The pixel of a frame built from `picture` by fixed corners and the repeated middle, along x.
+QRgb expectedTopStripPixel(const QImage& picture, const TbsFormInfo& f, int frameWidth, int x, int y) {
+    const int dx = frameWidth - picture.width();
+    const int from = f.anchors.leftTop.x, to = f.anchors.rightTop.x;
+    if (x < from) return picture.pixel(x, y);
+    if (x >= to + dx) return picture.pixel(x - dx, y);
+    return picture.pixel(from + (x - from) % (to - from), y);
+}
+
+}  // namespace
+
+class SkinnedFrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void mainWindowFrameSizeAndClient() {
+        CountingHost host;
+        host.useStoredSkin(kMainIcons);
+        QVERIFY(host.skinned());
+        host.setClientSize(538, 661);
+        QCOMPARE(host.size(), QSize(560, 703));
+        QCOMPARE(host.client()->geometry(), QRect(11, 32, 538, 661));
+        QCOMPARE(object(host, TbsStdCommand::cmClose).objectRect(), QRect(530, 5, 23, 24));
+        QVERIFY(!object(host, TbsStdCommand::cmMaximize).enabled());
+        QVERIFY(object(host, TbsStdCommand::cmMaximize).visible());
+    }
+
+    void hoverBlendsInTheHotLookAndShowsTheHint() {
+        CountingHost host;
+        RecordingHint hint;
+        host.useStoredSkin(kMainIcons);
+        host.skinForm().setObjectHint(&hint);
+        host.setClientSize(300, 200);
+        showActive(host);
+        TbsActiveSkinObject& close = object(host, TbsStdCommand::cmClose);
+        QTest::mouseMove(&host, centre(close.objectRect()));
+        QVERIFY(close.hot());
+        QCOMPARE(hint.shown, QStringList{QString::fromUtf8("关闭")});
+        QTRY_COMPARE(close.morphFactor(), 1.0);
+        QVERIFY(!host.skinForm().morphTimer().isActive());
+        // The disabled maximise button never becomes hot.
+        TbsActiveSkinObject& maximise = object(host, TbsStdCommand::cmMaximize);
+        QTest::mouseMove(&host, centre(maximise.objectRect()));
+        QVERIFY(!maximise.hot());
+        QVERIFY(!close.hot());
+        QTRY_COMPARE(close.morphFactor(), 0.0);
+        QCOMPARE(hint.shown.size(), 1);
+    }
+
+    void releaseOutsideRunsNothingReleaseOverCloses() {
+        CountingHost host;
+        host.useStoredSkin(kMainIcons);
+        host.setClientSize(300, 200);
+        showActive(host);
+        int rollUps = 0;
+        host.skinForm().hooks.rollUp = [&] { ++rollUps; };
+        const QPoint closePoint = centre(object(host, TbsStdCommand::cmClose).objectRect());
+        QTest::mouseMove(&host, closePoint);
+        QTest::mousePress(&host, Qt::LeftButton, {}, closePoint);
+        QTest::mouseMove(&host, QPoint(150, 15));
+        QTest::mouseRelease(&host, Qt::LeftButton, {}, QPoint(150, 15));
+        QCOMPARE(host.closeRequests, 0);
+        QVERIFY(host.isVisible());
+
+        const QPoint rollUpPoint = centre(object(host, TbsStdCommand::cmRollUp).objectRect());
+        QTest::mouseMove(&host, rollUpPoint);
+        QTest::mouseClick(&host, Qt::LeftButton, {}, rollUpPoint);
+        QCOMPARE(rollUps, 1);
+        const QPoint maximisePoint = centre(object(host, TbsStdCommand::cmMaximize).objectRect());
+        QTest::mouseMove(&host, maximisePoint);
+        QTest::mouseClick(&host, Qt::LeftButton, {}, maximisePoint);
+        QCOMPARE(host.closeRequests, 0);
+
+        QTest::mouseMove(&host, closePoint);
+        QTest::mouseClick(&host, Qt::LeftButton, {}, closePoint);
+        QCOMPARE(host.closeRequests, 1);
+        QVERIFY(!host.isVisible());
+    }
+
+    void captionTurnsGreyWhenTheWindowIsInactive() {
+        CountingHost host;
+        host.useStoredSkin(kMainIcons);
+        host.setCaption(QStringLiteral("Veyrin"));
+        host.setClientSize(300, 200);
+        showActive(host);
+        const QRect captionArea = host.skinForm().captionObject()->objectRect();
+        auto countOf = [&](QRgb colour) {
+            QImage shot = host.grab(captionArea).toImage().convertToFormat(QImage::Format_RGB32);
+            int n = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x) n += (shot.pixel(x, y) & 0xFFFFFF) == colour ? 1 : 0;
+            return n;
+        };
+        QVERIFY(countOf(0x000000) > 20);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(!host.isActiveWindow());
+        QCOMPARE(countOf(0x000000), 0);
+        QVERIFY(countOf(0x808080) > 20);
+    }
+
+    void composedFrameMatchesThePictureAtTwoSizes() {
+        for (QSize size : {QSize(188, 128), QSize(437, 301)}) {
+            CountingHost host;
+            host.useStoredSkin({});
+            host.setResizable(true);
+            host.resize(size);
+            const TbsSkinData* skin = host.skinForm().skinData();
+            QVERIFY(skin && !skin->empty());
+            const QImage picture = toQImage(skin->picture());
+            const TbsFormInfo& f = skin->formInfo();
+            const QImage shot = host.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(shot.size(), size);
+            const int w = size.width(), h = size.height();
+            // Along the top strip outside the buttons and caption (rows 0..2 hold neither).
+            for (int x = 0; x < w; x += 3)
+                for (int y = 0; y < 3; ++y)
+                    QCOMPARE(shot.pixel(x, y) & 0xFFFFFF, expectedTopStripPixel(picture, f, w, x, y) & 0xFFFFFF);
+            // The fixed bottom-right corner and the left edge's repeated middle.
+            for (int x = 0; x < 10; ++x)
+                QCOMPARE(shot.pixel(w - 1 - x, h - 1) & 0xFFFFFF, picture.pixel(187 - x, 127) & 0xFFFFFF);
+            const int from = f.anchors.leftTop.y, to = f.anchors.leftBottom.y;
+            for (int y = from; y < h - (128 - to); y += 5)
+                QCOMPARE(shot.pixel(2, y) & 0xFFFFFF, picture.pixel(2, from + (y - from) % (to - from)) & 0xFFFFFF);
+            // The disabled look of the system-menu button comes from the active picture.
+            const QImage buttons = toQImage(skin->activePictures()[0]);
+            QCOMPARE(shot.pixel(7 + 11, 5 + 12) & 0xFFFFFF, buttons.pixel(7 + 11, 115 + 12) & 0xFFFFFF);
+        }
+    }
+};
+
+QTEST_MAIN(SkinnedFrameTest)
+#include "skinned_frame_test.moc"
