@@ -11,8 +11,9 @@
 #include "platform/ui/font_faces.h"
 #include "skin/ui/business_skin_form.h"
 #include "skin/ui/frame_rect_qt.h"
+#include "skin/ui/frame_system_menu.h"
+#include "skin/ui/skin_tray_menu.h"
 #include "skin/ui/tray_icon.h"
-#include "skin/ui/tray_menu.h"
 #include "skin/ui/window_states.h"
 #include "skin/ui/window_skin.h"
 
@@ -54,6 +55,7 @@ FrameHost::FrameHost(QWidget* parent)
     client_->setAutoFillBackground(true);
     client_->installEventFilter(this);
     layoutClient();
+    installFrameSystemMenu(*this);
 }
 
 bool FrameHost::skinned() const { return skinForm_->skinSupport(); }
@@ -61,7 +63,13 @@ bool FrameHost::skinned() const { return skinForm_->skinSupport(); }
 void FrameHost::linkWindowStates() {
     windowStates_->setTrayIcon(trayIcon_);
     windowStates_->setSettingsSource([this](WindowStates&) { syncWindowStateSettings(); });
-    trayIcon_->setPopupMenu(createTrayMenu(trayIcon_, this));
+    trayIcon_->setPopupMenu(createSkinTrayMenu(
+        this, [this] { trayIcon_->restoreFromTray(); },
+        [this] {
+            // The windows come back first, so that a close the form refuses leaves one to see.
+            if (trayIcon_->minimisedToTray()) trayIcon_->restoreFromTray();
+            close();
+        }));
 
     TbsFrameHooks& hooks = skinForm_->hooks;
     hooks.minimize = [this] { windowStates_->runCommand(TbsStdCommand::cmMinimize); };

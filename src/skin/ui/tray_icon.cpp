@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QMenu>
 #include <QWidget>
 #include <utility>
 
@@ -93,7 +92,6 @@ void TbsTrayIcon::handleActivation(QSystemTrayIcon::ActivationReason reason) {
         clickTimer_.stop();
         emit doubleClicked();
         if (doubleClickAction_) doubleClickAction_();
-        if (popupMenu_ && popupMenu_->defaultAction()) popupMenu_->defaultAction()->trigger();
         break;
     case QSystemTrayIcon::Context: openPopupMenu(); break;
     default: break;

@@ -9,12 +9,13 @@
 
 #include <QIcon>
 #include <QList>
-#include <QMenu>
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <functional>
+
+#include "skin/ui/skin_popup_menu.h"
 
 class QWidget;
 
@@ -40,9 +41,9 @@ public:
     void setEnabled(bool enabled) { enabled_ = enabled; }
     void setAlwaysShowInTray(bool always);
 
-    // The menu opened by the right button; the frame supplies the skinned one.
-    void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
-    QMenu* popupMenu() const { return popupMenu_; }
+    // The menu opened by the right button (the frame's skinned tray menu).
+    void setPopupMenu(TbsSkinPopupMenu* menu) { popupMenu_ = menu; }
+    TbsSkinPopupMenu* popupMenu() const { return popupMenu_; }
     // What a double click does; restore-from-tray unless the frame links something else.
     void setDoubleClickAction(std::function<void()> action) { doubleClickAction_ = std::move(action); }
 
@@ -75,7 +76,7 @@ private:
     bool alwaysShowInTray_ = false;
     bool minimisedToTray_ = false;
     QTimer clickTimer_;
-    QPointer<QMenu> popupMenu_;
+    QPointer<TbsSkinPopupMenu> popupMenu_;
     std::function<void()> doubleClickAction_;
     QList<QPointer<QWidget>> withdrawn_;
 };

@@ -1,0 +1,52 @@
+#include "skin/ui/menu_look.h"
+
+#include "platform/ui/font_faces.h"
+#include "platform/ui/qt_color.h"
+#include "skin/ui/skin_image.h"
+
+namespace veyrin {
+namespace {
+
+QFont skinItemFont(const TbsDataSkinMenuItem& item) {
+    QFont font = fontWithPixelSize(QString::fromStdString(item.fontName), item.fontHeight);
+    font.setBold(item.fontStyle.bold);
+    font.setItalic(item.fontStyle.italic);
+    font.setUnderline(item.fontStyle.underline);
+    font.setStrikeOut(item.fontStyle.strikeOut);
+    return font;
+}
+
+// The built-in look takes the classic menu colours of the fixed system palette.
+void setBuiltInColours(MenuLook& look) {
+    look.textColor = toQColor(clWindowText);
+    look.activeTextColor = toQColor(clHighlightText);
+    look.disabledTextColor = toQColor(clGrayText);
+    look.scrollMarkerColor = toQColor(clBtnShadow);
+    look.scrollMarkerActiveColor = toQColor(clWindowText);
+}
+
+}  // namespace
+
+MenuLook makeMenuLook(const TbsSkinData* skinData, const MenuLookOptions& options) {
+    MenuLook look;
+    look.skin = findMenuSkin(skinData);
+    look.metrics = menuLevelMetrics(look.skin, options.defaultItemHeight);
+    look.metrics.imageWidth = options.imageWidth;
+    look.font = options.defaultItemFont;
+    if (!look.skinned()) {
+        setBuiltInColours(look);
+        return look;
+    }
+    const TbsDataSkinMenuItem& item = *look.skin.menuItem;
+    look.popupPicture = toQImage(*look.skin.popupPicture);
+    look.itemPicture = toQImage(*look.skin.itemPicture);
+    if (options.useSkinFont) look.font = skinItemFont(item);
+    look.textColor = toQColor(item.fontColor);
+    look.activeTextColor = toQColor(item.activeFontColor);
+    look.disabledTextColor = toQColor(item.unenabledFontColor);
+    look.scrollMarkerColor = toQColor(look.skin.popupWindow->scrollMarkerColor);
+    look.scrollMarkerActiveColor = toQColor(look.skin.popupWindow->scrollMarkerActiveColor);
+    return look;
+}
+
+}  // namespace veyrin

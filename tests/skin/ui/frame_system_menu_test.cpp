@@ -1,0 +1,109 @@
+#include <QtTest>
+
+#include "skin/model/skin_data.h"
+#include "skin/ui/business_skin_form.h"
+#include "skin/ui/frame_host.h"
+#include "skin/ui/frame_objects.h"
+#include "skin/ui/skin_menu.h"
+#include "skin/ui/skin_image.h"
+#include "skin/ui/skin_popup_window.h"
+#include "skin/ui/stored_skin.h"
+
+using namespace veyrin;
+
+namespace {
+
+// A window dressed with the program's stored skin, with the main window's caption buttons.
+struct SkinnedWindow {
+    TbsCompressedStoredSkin store = makeStoredSkin();
+    TbsSkinData skin;
+    FrameHost host;
+
+    explicit SkinnedWindow(TbsBorderIcons icons) {
+        skin.setCompressedStoredSkin(&store);
+        host.skinForm().setBorderIcons(icons);
+        host.skinForm().setSkinData(&skin);
+        host.setClientSize(300, 200);
+        host.show();
+    }
+    TbsBusinessSkinForm& form() { return host.skinForm(); }
+    TbsSkinMenu& engine() { return *TbsSkinMenu::ofWindow(&host); }
+    QString caption(int index) {
+        return QString::fromStdString(engine().level(0)->items()[static_cast<std::size_t>(index)].caption);
+    }
+};
+
+const TbsBorderIcons kMainWindowIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp,
+                                      TbsBorderIcon::biMinimizeToTray};
+
+QPoint centreOf(const QRect& r) { return r.center(); }
+
+}  // namespace
+
+class FrameSystemMenuTest : public QObject {
+    Q_OBJECT
+private slots:
+    void buttonOpensTheMenuUnderItselfAndStaysDownUntilItCloses() {
+        SkinnedWindow w(kMainWindowIcons);
+        QVERIFY(w.host.skinned());
+        TbsSkinStdButtonObject* button = w.form().sysMenuButton();
+        QVERIFY(button != nullptr);
+        w.host.activateWindow();  // caption buttons take the pointer only in an active window
+        QVERIFY(QTest::qWaitForWindowActive(&w.host));
+        QRect r = button->objectRect();
+        QTest::mouseMove(&w.host, centreOf(r));
+        QTest::mousePress(&w.host, Qt::LeftButton, {}, centreOf(r));
+        QVERIFY(w.engine().inMenuMode());
+        TbsSkinPopupWindow* level = w.engine().level(0);
+        // The menu has the pointer now: the release over the button must not choose anything.
+        QTest::mouseRelease(level, Qt::LeftButton, {}, level->mapFromGlobal(w.host.mapToGlobal(centreOf(r))));
+        QVERIFY(w.engine().inMenuMode());
+        QCOMPARE(level->pos(), w.host.mapToGlobal(QPoint(r.left(), r.bottom() + 1)));
+        QVERIFY(w.form().sysMenuButtonHeld());
+        QCOMPARE(level->items().size(), std::size_t(5));
+        QCOMPARE(w.caption(0), QString::fromUtf8("最小化(&n)"));
+        QCOMPARE(w.caption(4), QString::fromUtf8("关闭(&C)"));
+
+        // Skinned: 20-pixel items, the 5-pixel divider, the popup picture's margins (88 - 70, 80 - 73).
+        QCOMPARE(level->height(), 4 * 20 + 5 + 7);
+        QCOMPARE(level->layout().itemRects[0].top, 3);
+        QImage picture = level->grab().toImage();
+        QRect first = toQRect(level->layout().itemRects[0]);
+        QRect second = toQRect(level->layout().itemRects[1]);
+        // The highlighted item is drawn from the active look, the others from the normal one.
+        QVERIFY(picture.pixelColor(first.left() + 10, first.top() + 3) != picture.pixelColor(second.left() + 10, second.top() + 3));
+
+        QTest::keyClick(level, Qt::Key_Escape);
+        QVERIFY(!w.engine().inMenuMode());
+        QVERIFY(!w.form().sysMenuButtonHeld());
+    }
+
+    void captionRightClickOpensAtTheCursorAndCloseClosesTheWindow() {
+        SkinnedWindow w(TbsBorderIcons{});  // the reading and about windows
+        QVERIFY(w.form().captionObject() != nullptr);
+        QPoint onCaption = centreOf(w.form().captionObject()->objectRect());
+        QTest::mousePress(&w.host, Qt::RightButton, {}, onCaption);
+        QVERIFY(w.engine().inMenuMode());
+        TbsSkinPopupWindow* level = w.engine().level(0);
+        QCOMPARE(level->pos(), w.host.mapToGlobal(onCaption));
+        QCOMPARE(level->items().size(), std::size_t(2));
+        QCOMPARE(w.caption(1), QString::fromUtf8("关闭(&C)"));
+        QTest::keyClick(level, Qt::Key_C);
+        QTRY_VERIFY(!w.host.isVisible());
+    }
+
+    void restoreUnrollsARolledUpWindow() {
+        SkinnedWindow w(kMainWindowIcons);
+        int rollUps = 0;
+        w.form().hooks.rollUp = [&] { ++rollUps; };
+        w.form().state().rollUp = true;
+        QTest::mousePress(&w.host, Qt::RightButton, {}, centreOf(w.form().captionObject()->objectRect()));
+        QVERIFY(w.engine().inMenuMode());
+        QCOMPARE(w.caption(1), QString::fromUtf8("还原(&R)"));
+        QTest::keyClick(w.engine().level(0), Qt::Key_R);
+        QTRY_COMPARE(rollUps, 1);
+    }
+};
+
+QTEST_MAIN(FrameSystemMenuTest)
+#include "frame_system_menu_test.moc"
