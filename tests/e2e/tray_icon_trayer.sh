@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end under openbox with trayer as the notification area: the minimise-to-tray button
-# withdraws every window and shows the icon (docked again when the tray restarts), a double click on the icon brings the main window back
-# and removes the icon. Without a notification area the same button minimises normally.
+# withdraws every window and shows the icon (docked again when the tray restarts); the icon menu's
+# restore item and a double click on the icon each bring the main window back and remove the icon.
+# Without a notification area the same button minimises normally.
 set -euo pipefail
 binary=$1
 source_dir=$2
@@ -34,23 +35,42 @@ if [ "$with_tray" != tray ]; then
 fi
 
 withdrawn() { [ "$(wm_state "$window")" = Withdrawn ] && ! xdotool search --onlyvisible --name '^Veyrin' > /dev/null; }
-wait_for withdrawn || fail "the windows were not withdrawn ($(wm_state "$window"))"
 # The icon is the program's window docked inside the tray's panel.
-panel=$(xdotool search --name '^panel$' | head -n 1)
 tray_icon() { xwininfo -tree -id "$panel" | awk '/"veyrin"/ {print $1; exit}'; }
 has_icon() { [ -n "$(tray_icon)" ] && xwininfo -id "$(tray_icon)" | grep -q IsViewable; }
-wait_for has_icon || { xwininfo -tree -id "$panel"; fail "no icon in the tray"; }
+is_normal() { [ "$(wm_state "$window")" = Normal ]; }
+icon_gone() { ! has_icon; }
+panel=$(xdotool search --name '^panel$' | head -n 1)
+expect_in_tray() {
+  wait_for withdrawn || fail "the windows were not withdrawn ($(wm_state "$window"))"
+  wait_for has_icon || { xwininfo -tree -id "$panel"; fail "no icon in the tray"; }
+}
+expect_back() {
+  wait_for is_normal || fail "the main window did not come back from the tray ($1)"
+  wait_for icon_gone || fail "the icon stayed in the tray ($1)"
+}
+expect_in_tray
+
 # A tray host that restarts gets the icon docked again.
 kill "$TRAYER_PID"
 start_trayer
 panel=$(xdotool search --name '^panel$' | head -n 1)
 wait_for has_icon || fail "the icon did not come back after the tray restarted"
+
+# The right button opens the icon's menu; its first item, highlighted on opening, restores.
 icon=$(tray_icon)
-xdotool mousemove --window "$icon" 5 5 click --repeat 2 --delay 80 1
-is_normal() { [ "$(wm_state "$window")" = Normal ]; }
-wait_for is_normal || fail "the main window did not come back from the tray"
-icon_gone() { ! has_icon; }
-wait_for icon_gone || fail "the icon stayed in the tray"
+xdotool mousemove --window "$icon" 5 5 click 3
+# The menu is the one visible window of the program besides the icon.
+menu_open() { xdotool search --onlyvisible --class veyrin | grep -qvx "$((icon))"; }
+wait_for menu_open || fail "the right button opened no menu"
+xdotool key Return
+expect_back "menu"
+
+# A double click on the icon restores too.
+xdotool mousemove --window "$window" 66 17 click 1
+expect_in_tray
+xdotool mousemove --window "$(tray_icon)" 5 5 click --repeat 2 --delay 80 1
+expect_back "double click"
 
 kill "$VEYRIN_PID"
 DRIVE
