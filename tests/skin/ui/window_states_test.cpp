@@ -52,6 +52,25 @@ private slots:
         QCOMPARE(host.geometry(), before);
     }
 
+    void theSkinnedMainWindowRollsUpToItsCaptionStrip() {
+        FrameHost host;
+        host.useStoredSkin({TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp,
+                            TbsBorderIcon::biMinimizeToTray});
+        host.windowStates()->setMainWindow(true);
+        QVERIFY(host.skinned());
+        showAt(host, QPoint(50, 40));
+        host.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        const QRect before = host.geometry();
+        const QPoint caption(host.width() / 2, 15);
+        QTest::mouseDClick(&host, Qt::LeftButton, {}, caption);
+        QTRY_COMPARE(host.height(), 42);  // the frame picture's 128 less its 86-pixel client
+        QVERIFY(host.skinForm().state().rollUp);
+        QTest::mouseDClick(&host, Qt::LeftButton, {}, caption);
+        QTRY_COMPARE(host.geometry(), before);
+        QVERIFY(!host.skinForm().state().rollUp);
+    }
+
     void aRolledUpWindowHasNoResizeZones() {
         FrameHost host;
         host.skinForm().setBorderIcons({TbsBorderIcon::biRollUp});
