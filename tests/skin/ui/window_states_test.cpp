@@ -71,6 +71,20 @@ private slots:
         QVERIFY(!host.skinForm().state().rollUp);
     }
 
+    void maximiseCoversTheWorkAreaAndRestoresTheBounds() {
+        FrameHost host;
+        host.skinForm().setBorderIcons({TbsBorderIcon::biMaximize});
+        host.setResizable(true);
+        showAt(host, QPoint(50, 40));
+        const QRect before = host.geometry();
+        host.windowStates()->runCommand(TbsStdCommand::cmMaximize);
+        // The offscreen screen has no panels: its work area is the whole primary screen.
+        QTRY_COMPARE(host.geometry(), host.screen()->geometry().adjusted(1, 1, -1, -1));
+        QCOMPARE(host.hitTest(QPoint(0, 0)), FrameHit::Object);  // a maximised frame is not sized
+        host.windowStates()->runCommand(TbsStdCommand::cmMaximize);
+        QTRY_COMPARE(host.geometry(), before);
+    }
+
     void aRolledUpWindowHasNoResizeZones() {
         FrameHost host;
         host.skinForm().setBorderIcons({TbsBorderIcon::biRollUp});
