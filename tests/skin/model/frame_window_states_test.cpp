@@ -126,10 +126,6 @@ TEST(FrameWindowStates, RollUpWhileMaximisedAndTheRestoreItem) {
 }
 
 TEST(FrameWindowStates, CaptionDoubleClick) {
-    // The main window is not resizable: rolls up, then down.
-    FrameWindowStates main = mainWindow();
-    EXPECT_EQ(main.captionDoubleClick(at(kBounds)).bounds->height(), 42);
-    EXPECT_EQ(main.captionDoubleClick(at(FrameRect{100, 50, 660, 92})).bounds, kBounds);
     // The reading and about windows: resizable, no maximise or roll-up button: nothing.
     FrameWindowStates reading = resizableWindow(false, false);
     FrameStateEffect none = reading.captionDoubleClick(at(kBounds));
@@ -142,11 +138,8 @@ TEST(FrameWindowStates, CaptionDoubleClick) {
     EXPECT_EQ(sizable.state(), TbsWindowState::wsNormal);
 }
 
-TEST(FrameWindowStates, TrayAndCloseCommands) {
-    FrameWindowStates main = mainWindow();
-    EXPECT_TRUE(main.runCommand(TbsStdCommand::cmMinimizeToTray, at(kBounds)).minimiseToTray);
-    EXPECT_TRUE(main.runCommand(TbsStdCommand::cmClose, at(kBounds)).close);
-    FrameStateOptions options = main.options();
+TEST(FrameWindowStates, AlwaysMinimizeToTraySendsTheMinimiseButtonToTheTray) {
+    FrameStateOptions options = mainWindow().options();
     options.alwaysMinimizeToTray = true;
     FrameWindowStates toTray{options, storedSkin(), {}};
     FrameStateEffect effect = toTray.runCommand(TbsStdCommand::cmMinimize, at(kBounds));

@@ -13,9 +13,11 @@ using namespace veyrin;
 
 namespace {
 
+const TbsBorderIcons kMainIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp,
+                                TbsBorderIcon::biMinimizeToTray};
+
 void makeMainWindow(FrameHost& host) {
-    host.skinForm().setBorderIcons({TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp,
-                                    TbsBorderIcon::biMinimizeToTray});
+    host.skinForm().setBorderIcons(kMainIcons);
     host.windowStates()->setMainWindow(true);
 }
 
@@ -33,29 +35,9 @@ QPoint captionPoint(const FrameHost& host) { return QPoint(40, host.frame().capt
 class WindowStatesTest : public QObject {
     Q_OBJECT
 private slots:
-    void captionDoubleClickRollsTheMainWindowUpAndDown() {
-        FrameHost host;
-        makeMainWindow(host);
-        showAt(host, QPoint(50, 40));
-        const QRect before = host.geometry();
-        QSignalSpy rolled(host.windowStates(), &WindowStates::rollUpStateChanged);
-
-        QTest::mouseDClick(&host, Qt::LeftButton, {}, captionPoint(host));
-        QTRY_COMPARE(host.height(), host.frame().captionHeight() + 6);
-        QCOMPARE(host.pos(), before.topLeft());
-        QCOMPARE(rolled.count(), 1);
-        QTest::mouseDClick(&host, Qt::LeftButton, {}, captionPoint(host));
-        QTRY_COMPARE(host.geometry(), before);
-        QCOMPARE(rolled.count(), 2);
-        // Only the caption answers: a double click on the client area leaves the height alone.
-        QTest::mouseDClick(&host, Qt::LeftButton, {}, host.clientRectInWindow().center());
-        QCOMPARE(host.geometry(), before);
-    }
-
     void theSkinnedMainWindowRollsUpToItsCaptionStrip() {
         FrameHost host;
-        host.useStoredSkin({TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp,
-                            TbsBorderIcon::biMinimizeToTray});
+        host.useStoredSkin(kMainIcons);
         host.windowStates()->setMainWindow(true);
         QVERIFY(host.skinned());
         showAt(host, QPoint(50, 40));
@@ -69,6 +51,9 @@ private slots:
         QTest::mouseDClick(&host, Qt::LeftButton, {}, caption);
         QTRY_COMPARE(host.geometry(), before);
         QVERIFY(!host.skinForm().state().rollUp);
+        // Only the caption answers: a double click on the client area leaves the height alone.
+        QTest::mouseDClick(&host, Qt::LeftButton, {}, host.clientRectInWindow().center());
+        QCOMPARE(host.geometry(), before);
     }
 
     void maximiseCoversTheWorkAreaAndRestoresTheBounds() {
