@@ -202,7 +202,8 @@ void TbsBusinessSkinForm::relayout() {
     geometry_ = skinFrameGeometry(skin_.layout(), host_.width(), host_.height());
     placeObjects();
     rebuildShape();
-    host_.frameLookChanged();
+    // Never re-lay the client or ask for another paint from inside a paint.
+    if (!painting_) host_.frameLookChanged();
 }
 
 void TbsBusinessSkinForm::placeObjects() {
@@ -317,7 +318,9 @@ void TbsBusinessSkinForm::composeStrips() {
 void TbsBusinessSkinForm::paintFrame(QPainter& painter) {
     const FrameSize min = minimumFrameSize();
     if (host_.width() < min.width || host_.height() < min.height) return;
+    painting_ = true;
     syncToHostSize();
+    painting_ = false;
     composeStrips();
     painter.save();
     painter.setClipRegion(QRegion(host_.rect()).subtracted(toQRect(geometry_.clientRect)), Qt::IntersectClip);

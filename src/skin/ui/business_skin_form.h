@@ -37,6 +37,9 @@ struct TbsFrameHooks {
     std::function<void(const QPoint& globalPos)> captionRightClick;
     std::function<void()> captionDoubleClick;
     std::function<void()> closeSkinMenus;
+    // The move loop proposes a new window rectangle (screen coordinates); the answer is where the
+    // window goes (magnetic snapping, a maximised window staying put).
+    std::function<QRect(const QRect& proposed)> moving;
     // Decides whether an object with command cmDefault is shown (hidden without a handler).
     std::function<bool(const TbsActiveSkinObject&)> activateCustomObject;
 };
@@ -178,6 +181,7 @@ private:
     QSize stripsSize_;
     bool stripsInactive_ = false;
     bool sizeMove_ = false;
+    bool painting_ = false;
     bool sysMenuHeld_ = false;
     TbsBorderIcons borderIcons_ = kDefaultBorderIcons;
     bool hideCaptionButtons_ = false;

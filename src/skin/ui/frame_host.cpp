@@ -77,6 +77,7 @@ void FrameHost::linkWindowStates() {
     hooks.rollUp = [this] { windowStates_->runCommand(TbsStdCommand::cmRollUp); };
     hooks.minimizeToTray = [this] { windowStates_->runCommand(TbsStdCommand::cmMinimizeToTray); };
     hooks.captionDoubleClick = [this] { windowStates_->captionDoubleClick(); };
+    hooks.moving = [this](const QRect& proposed) { return windowStates_->movedGeometry(proposed); };
 
     // The skinned frame hit-tests and paints from its own copy of the states.
     connect(windowStates_, &WindowStates::statesChanged, this, [this] {
@@ -298,6 +299,11 @@ void FrameHost::startSizeMove(FrameHit hit, const QPoint& globalPos) {
     if (hit != FrameHit::Client && hit != FrameHit::Object) skinForm_->enterSizeMove();
 }
 
+void FrameHost::moveTo(const QRect& proposed) {
+    const TbsFrameHooks& hooks = skinForm_->hooks;
+    move((hooks.moving ? hooks.moving(proposed) : proposed).topLeft());
+}
+
 void FrameHost::endSizeMove() {
     bool looping = dragHit_ != FrameHit::Client && dragHit_ != FrameHit::Object;
     dragHit_ = FrameHit::Client;
@@ -321,7 +327,7 @@ void FrameHost::mouseMoveEvent(QMouseEvent* event) {
     }
     QPoint delta = event->globalPosition().toPoint() - dragStartGlobal_;
     if (dragHit_ == FrameHit::Caption) {
-        move(windowStates_->movedGeometry(dragStartGeometry_.translated(delta)).topLeft());
+        moveTo(dragStartGeometry_.translated(delta));
         return;
     }
     DragEdges edges = edgesOf(dragHit_);

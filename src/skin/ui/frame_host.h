@@ -77,6 +77,7 @@ private:
     void syncWindowStateSettings();
     void startSizeMove(FrameHit hit, const QPoint& globalPos);
     void endSizeMove();
+    void moveTo(const QRect& proposed);
 
     BuiltInFrame frame_;
     QWidget* client_;

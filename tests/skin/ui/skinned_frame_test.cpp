@@ -5,6 +5,8 @@
 #include "skin/ui/frame_host.h"
 #include "skin/ui/object_hint.h"
 #include "skin/ui/skin_image.h"
+#include "skin/ui/skin_notice_router.h"
+#include "skin/ui/stored_skin.h"
 #include "skin/ui/window_skin.h"
 
 using namespace veyrin;
@@ -124,6 +126,18 @@ private slots:
         QTest::mouseClick(&host, Qt::LeftButton, {}, closePoint);
         QCOMPARE(host.closeRequests, 1);
         QVERIFY(!host.isVisible());
+
+        // A double click on the system-menu button closes the window too.
+        showActive(host);
+        QRect menuButton;
+        host.skinForm().hooks.openSystemMenuUnder = [&](const QRect& onScreen) { menuButton = onScreen; };
+        const QPoint sysMenuPoint = centre(object(host, TbsStdCommand::cmSysMenu).objectRect());
+        QTest::mouseMove(&host, sysMenuPoint);
+        QTest::mouseClick(&host, Qt::LeftButton, {}, sysMenuPoint);
+        QCOMPARE(host.closeRequests, 1);
+        QTest::mouseDClick(&host, Qt::LeftButton, {}, sysMenuPoint);
+        QCOMPARE(menuButton, QRect(host.mapToGlobal(QPoint(7, 5)), QSize(23, 24)));
+        QCOMPARE(host.closeRequests, 2);
     }
 
     void captionTurnsGreyWhenTheWindowIsInactive() {
@@ -176,6 +190,27 @@ private slots:
             const QImage buttons = toQImage(skin->activePictures()[0]);
             QCOMPARE(shot.pixel(7 + 11, 5 + 12) & 0xFFFFFF, buttons.pixel(7 + 11, 115 + 12) & 0xFFFFFF);
         }
+    }
+
+    void noticesReachTheOwnerFirstThenTheOtherWindows() {
+        FrameHost createdFirst, owner;
+        const TbsCompressedStoredSkin store = makeStoredSkin();
+        TbsSkinData data;
+        createdFirst.skinForm().setSkinData(&data);
+        owner.skinForm().setSkinData(&data);
+        QStringList order;
+        connect(&createdFirst.skinForm(), &TbsBusinessSkinForm::skinDataChanged, [&] { order << "other"; });
+        connect(&owner.skinForm(), &TbsBusinessSkinForm::skinDataChanged, [&] { order << "owner"; });
+        data.setNoticeSink(SkinNoticeRouter::instance().sinkFor(&owner.skinForm()));
+        data.setCompressedStoredSkin(&store);
+        QCOMPARE(order, (QStringList{"owner", "other"}));
+        QVERIFY(owner.skinned() && createdFirst.skinned());
+        // A window on another skin data ignores them.
+        FrameHost stranger;
+        TbsSkinData otherData;
+        stranger.skinForm().setSkinData(&otherData);
+        data.setCompressedStoredSkin(&store);
+        QVERIFY(!stranger.skinned());
     }
 };
 
