@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End to end under a real window manager (openbox): the main window's minimise button iconifies it
 # and it comes back when activated; a double click on the caption rolls it up to the caption and a
-# second one brings the height back.
+# second one brings the height back; a drag of the caption snaps the window to the work area's edge.
 set -euo pipefail
 binary=$1
 source_dir=$2
@@ -39,6 +39,13 @@ wait_for rolled || fail "rolled-up height is $(window_height "$window"), expecte
 xdotool mousemove --window "$window" $((WIDTH / 2)) 12 click --repeat 2 --delay 80 1
 unrolled() { [ "$(window_height "$window")" = "$full_height" ]; }
 wait_for unrolled || fail "height after the second double click is $(window_height "$window")"
+
+# Drag the caption so that the left edge would land 5 pixels from the screen's edge: it snaps to 0.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove --window "$window" $((WIDTH / 2)) 12 mousedown 1
+xdotool mousemove_relative -- $((5 - X - 20)) 0 mousemove_relative -- 20 0 mouseup 1
+snapped() { [ "$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^X=//p')" = 0 ]; }
+wait_for snapped || fail "dragged to left 5, the window is at $(xdotool getwindowgeometry "$window" | grep Position)"
 
 kill "$VEYRIN_PID"
 echo "window states under openbox passed"
