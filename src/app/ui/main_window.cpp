@@ -25,6 +25,7 @@
 #include "platform/ui/font_faces.h"
 #include "platform/ui/gbk_qt.h"
 #include "platform/ui/qt_color.h"
+#include "skin/ui/window_states.h"
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
 #include "windows/ui/about_window.h"
@@ -63,6 +64,8 @@ TForm1::TForm1(const AppPaths& paths, QWidget* parent) : FrameHost(parent), path
     setCaption(QStringLiteral("Veyrin"));
     useStoredSkin(TbsBorderIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp, TbsBorderIcon::biMinimizeToTray});
     setClientSize(kClientWidth, kClientHeight);
+    // Minimising the main window takes the whole program to the task bar.
+    windowStates()->setMainWindow(true);
     fontDialogFont_.face = u8("宋体");
     fontDialogFont_.points = 11;
     buildControls();

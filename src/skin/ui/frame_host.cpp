@@ -11,13 +11,29 @@
 
 #include "platform/ui/font_faces.h"
 #include "skin/ui/business_skin_form.h"
+#include "skin/ui/frame_rect_qt.h"
 #include "skin/ui/frame_system_menu.h"
+#include "skin/ui/skin_tray_menu.h"
+#include "skin/ui/tray_icon.h"
+#include "skin/ui/window_states.h"
 #include "skin/ui/window_skin.h"
 
 namespace veyrin {
 namespace {
 
-QRect toQRect(const FrameRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+DragEdges edgesOf(FrameHit hit) {
+    switch (hit) {
+    case FrameHit::Left: return {true, false, false, false};
+    case FrameHit::Right: return {false, false, true, false};
+    case FrameHit::Top: return {false, true, false, false};
+    case FrameHit::Bottom: return {false, false, false, true};
+    case FrameHit::TopLeft: return {true, true, false, false};
+    case FrameHit::TopRight: return {false, true, true, false};
+    case FrameHit::BottomLeft: return {true, false, false, true};
+    case FrameHit::BottomRight: return {false, false, true, true};
+    default: return {};
+    }
+}
 
 const QColor kFrameDark(0x2B, 0x3A, 0x4A);
 const QColor kFrameLight(0x5A, 0x6F, 0x84);
@@ -29,8 +45,13 @@ const QColor kInactiveBottom(0x70, 0x7C, 0x88);
 }  // namespace
 
 FrameHost::FrameHost(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), client_(new QWidget(this)), skinForm_(new TbsBusinessSkinForm(*this)) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      client_(new QWidget(this)),
+      skinForm_(new TbsBusinessSkinForm(*this)),
+      windowStates_(new WindowStates(this)),
+      trayIcon_(new TbsTrayIcon(this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    linkWindowStates();
     setMouseTracking(true);
     client_->setAutoFillBackground(true);
     client_->installEventFilter(this);
@@ -48,6 +69,64 @@ void FrameHost::setFrameShape(const QRegion& shape) {
 void FrameHost::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (QWindow* window = windowHandle()) window->setMask(frameShape_);
+}
+
+void FrameHost::linkWindowStates() {
+    windowStates_->setTrayIcon(trayIcon_);
+    windowStates_->setSettingsSource([this](WindowStates&) { syncWindowStateSettings(); });
+    trayIcon_->setPopupMenu(createSkinTrayMenu(
+        this, [this] { trayIcon_->restoreFromTray(); },
+        [this] {
+            // The windows come back first, so that a close the form refuses leaves one to see.
+            if (trayIcon_->minimisedToTray()) trayIcon_->restoreFromTray();
+            close();
+        }));
+
+    TbsFrameHooks& hooks = skinForm_->hooks;
+    hooks.minimize = [this] { windowStates_->runCommand(TbsStdCommand::cmMinimize); };
+    hooks.maximize = [this] { windowStates_->runCommand(TbsStdCommand::cmMaximize); };
+    hooks.rollUp = [this] { windowStates_->runCommand(TbsStdCommand::cmRollUp); };
+    hooks.minimizeToTray = [this] { windowStates_->runCommand(TbsStdCommand::cmMinimizeToTray); };
+    hooks.captionDoubleClick = [this] { windowStates_->captionDoubleClick(); };
+    hooks.moving = [this](const QRect& proposed) { return windowStates_->movedGeometry(proposed); };
+
+    // The skinned frame hit-tests and paints from its own copy of the states.
+    connect(windowStates_, &WindowStates::statesChanged, this, [this] {
+        const FrameWindowStates& model = windowStates_->model();
+        TbsFrameState& state = skinForm_->state();
+        state.windowState = model.state();
+        state.rollUp = model.rolledUp();
+        state.rollUpWhileMaximized = model.rollUpWhileMaximized();
+        state.savedBounds = model.savedBounds().value_or(FrameRect{});
+        state.heightBeforeRollUp = model.heightBeforeRollUp();
+    });
+    connect(windowStates_, &WindowStates::statesChanged, this, [this] { update(); });
+}
+
+void FrameHost::syncWindowStateSettings() {
+    const TbsBusinessSkinForm& form = *skinForm_;
+    FrameStateOptions options = windowStates_->model().options();
+    options.resizable = resizable_;
+    options.canMaximize = form.borderIcons().contains(TbsBorderIcon::biMaximize);
+    options.canRollUp = form.borderIcons().contains(TbsBorderIcon::biRollUp);
+    options.maximizeOnFullScreen = form.MaximizeOnFullScreen;
+    options.alwaysMinimizeToTray = form.AlwaysMinimizeToTray;
+    windowStates_->setOptions(options);
+    windowStates_->setLimits({form.MinWidth, form.MinHeight, form.MaxWidth, form.MaxHeight});
+    windowStates_->setMagnetic({form.Magnetic, form.MagneticSize});
+
+    FrameOutline outline;
+    outline.builtInCaptionHeight = frame_.captionHeight();
+    if (skinned()) {
+        // The frame's geometry is its picture grown by (dx, dy); taking that back gives the picture.
+        const SkinFrameGeometry& g = form.geometry();
+        outline.skinned = true;
+        outline.pictureWidth = g.width - g.dx;
+        outline.pictureHeight = g.height - g.dy;
+        outline.skinClientRect = {g.clientRect.left, g.clientRect.top, g.clientRect.right - g.dx, g.clientRect.bottom - g.dy};
+    }
+    windowStates_->setOutline(outline);
+    trayIcon_->setAlwaysShowInTray(form.AlwaysShowInTray);
 }
 
 void FrameHost::frameLookChanged() {
@@ -73,6 +152,8 @@ void FrameHost::useStoredSkin(TbsBorderIcons icons) {
     windowSkin_.reset();
     windowSkin_ = std::make_unique<WindowSkin>(*skinForm_, icons);
 }
+
+void FrameHost::setResizable(bool resizable) { resizable_ = resizable; }
 
 void FrameHost::setCaption(const QString& caption) {
     setWindowTitle(caption);
@@ -120,7 +201,10 @@ void FrameHost::showModal() {
 
 FrameHit FrameHost::hitTest(const QPoint& p) const {
     if (skinned()) return skinForm_->hitTest(p);
-    return frame_.hitTest(width(), height(), p.x(), p.y(), resizable_);
+    // A rolled-up, parked or maximised frame keeps its size: no resize zones.
+    const FrameWindowStates& states = windowStates_->model();
+    const bool sizable = resizable_ && states.state() == TbsWindowState::wsNormal && !states.rolledUp();
+    return frame_.hitTest(width(), height(), p.x(), p.y(), sizable);
 }
 
 void FrameHost::layoutClient() { client_->setGeometry(clientRectInWindow()); }
@@ -224,6 +308,7 @@ void FrameHost::mousePressEvent(QMouseEvent* event) {
 }
 
 void FrameHost::startSizeMove(FrameHit hit, const QPoint& globalPos) {
+    syncWindowStateSettings();
     dragHit_ = hit;
     dragStartGlobal_ = globalPos;
     dragStartGeometry_ = geometry();
@@ -257,22 +342,15 @@ void FrameHost::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     QPoint delta = event->globalPosition().toPoint() - dragStartGlobal_;
-    QRect g = dragStartGeometry_;
-    const FrameSize min = skinForm_->minimumFrameSize();
-    const int minWidth = min.width, minHeight = min.height;
-    switch (dragHit_) {
-    case FrameHit::Caption: moveTo(QRect(g.topLeft() + delta, g.size())); return;
-    case FrameHit::Left: g.setLeft(std::min(g.left() + delta.x(), g.right() - minWidth)); break;
-    case FrameHit::Right: g.setRight(std::max(g.right() + delta.x(), g.left() + minWidth)); break;
-    case FrameHit::Top: g.setTop(std::min(g.top() + delta.y(), g.bottom() - minHeight)); break;
-    case FrameHit::Bottom: g.setBottom(std::max(g.bottom() + delta.y(), g.top() + minHeight)); break;
-    case FrameHit::TopLeft: g.setTopLeft(g.topLeft() + delta); break;
-    case FrameHit::TopRight: g.setTopRight(g.topRight() + delta); break;
-    case FrameHit::BottomLeft: g.setBottomLeft(g.bottomLeft() + delta); break;
-    case FrameHit::BottomRight: g.setBottomRight(g.bottomRight() + delta); break;
-    default: return;
+    if (dragHit_ == FrameHit::Caption) {
+        moveTo(dragStartGeometry_.translated(delta));
+        return;
     }
-    if (g.width() >= minWidth && g.height() >= minHeight) setGeometry(g);
+    DragEdges edges = edgesOf(dragHit_);
+    if (!edges.left && !edges.top && !edges.right && !edges.bottom) return;
+    FrameRect dragged = dragResize(toFrameRect(dragStartGeometry_), edges, delta.x(), delta.y(),
+                                   windowStates_->trackingSizes());
+    setGeometry(toQRect(dragged));
 }
 
 void FrameHost::mouseReleaseEvent(QMouseEvent* event) {
@@ -287,7 +365,12 @@ void FrameHost::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FrameHost::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (skinned() && event->button() == Qt::LeftButton) skinForm_->mouseDoubleClickOnFrame(event->position().toPoint());
+    if (event->button() != Qt::LeftButton) return;
+    // The skinned frame gives the double click to the object under the pointer first.
+    if (skinned())
+        skinForm_->mouseDoubleClickOnFrame(event->position().toPoint());
+    else if (hitTest(event->position().toPoint()) == FrameHit::Caption)
+        windowStates_->captionDoubleClick();
 }
 
 void FrameHost::leaveEvent(QEvent* event) {

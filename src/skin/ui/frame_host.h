@@ -17,6 +17,8 @@ class QEventLoop;
 namespace veyrin {
 
 class TbsBusinessSkinForm;
+class TbsTrayIcon;
+class WindowStates;
 class WindowSkin;
 
 class FrameHost : public QWidget {
@@ -28,7 +30,7 @@ public:
     QWidget* client() const { return client_; }
     void setCaption(const QString& caption);
     QString caption() const { return windowTitle(); }
-    void setResizable(bool resizable) { resizable_ = resizable; }
+    void setResizable(bool resizable);
     bool isResizable() const { return resizable_; }
     void setClientSize(int width, int height);
     QRect clientRectInWindow() const;
@@ -53,6 +55,10 @@ public:
 
     FrameHit hitTest(const QPoint& windowPoint) const;
 
+    // The frame's own window states (maximise, roll-up, minimise, tray) and the window's tray icon.
+    WindowStates* windowStates() const { return windowStates_; }
+    TbsTrayIcon* trayIcon() const { return trayIcon_; }
+
 protected:
     // Runs when a close is requested; returning false keeps the window open.
     virtual bool formClose() { return true; }
@@ -73,6 +79,9 @@ private:
     void layoutClient();
     void paintCaption(class QPainter& painter);
     void updateCursor(FrameHit hit);
+    void linkWindowStates();
+    // The frame's properties as the window states read them (the skin decides the sizes).
+    void syncWindowStateSettings();
     void startSizeMove(FrameHit hit, const QPoint& globalPos);
     void endSizeMove();
     void moveTo(const QRect& proposed);
@@ -87,6 +96,8 @@ private:
     bool closeHot_ = false;
     bool closePressed_ = false;
     QPointer<QEventLoop> modalLoop_;
+    WindowStates* windowStates_;
+    TbsTrayIcon* trayIcon_;
     std::unique_ptr<WindowSkin> windowSkin_;
     QRegion frameShape_;
 };

@@ -1,0 +1,138 @@
+#include "skin/model/frame_window_states.h"
+
+namespace veyrin {
+namespace {
+
+FrameRect withHeight(const FrameRect& r, int height) { return {r.left, r.top, r.right, r.top + height}; }
+
+bool sameSize(const FrameRect& a, const FrameRect& b) { return a.width() == b.width() && a.height() == b.height(); }
+
+}  // namespace
+
+FrameRect maximiseRect(const FrameScreen& screen, bool fullScreen) {
+    FrameRect area = fullScreen ? screen.monitor : screen.workArea;
+    const bool coversPrimaryScreen = sameSize(area, screen.monitor) && screen.monitor == screen.primaryScreen &&
+                                     screen.monitor.left == 0 && screen.monitor.top == 0;
+    if (coversPrimaryScreen) area = {area.left + 1, area.top + 1, area.right - 1, area.bottom - 1};
+    return area;
+}
+
+FrameWindowStates::FrameWindowStates(const FrameStateOptions& options, const FrameOutline& outline, const FrameSizeLimits& limits)
+    : options_(options), outline_(outline), limits_(limits) {}
+
+TrackingSizes FrameWindowStates::trackingSizes(const FrameScreen& screen) const {
+    const FrameRect area = options_.maximizeOnFullScreen ? screen.monitor : screen.workArea;
+    return veyrin::trackingSizes(outline_, limits_, sizeState(), area);
+}
+
+int FrameWindowStates::rolledUpHeight() const { return minimumTrackHeight(outline_, limits_, FrameSizeState{}); }
+
+FrameStateEffect FrameWindowStates::runCommand(TbsStdCommand command, const FrameStateContext& context) {
+    FrameStateEffect effect;
+    switch (command) {
+    case TbsStdCommand::cmClose: effect.close = true; break;
+    case TbsStdCommand::cmMinimize:
+        if (options_.alwaysMinimizeToTray) {
+            effect.minimiseToTray = true;
+        } else {
+            const bool minimised = state_ == TbsWindowState::wsMinimized;
+            effect = setWindowState(minimised ? TbsWindowState::wsNormal : TbsWindowState::wsMinimized, context);
+        }
+        break;
+    case TbsStdCommand::cmMaximize:
+        effect = setWindowState(state_ == TbsWindowState::wsMaximized ? TbsWindowState::wsNormal : TbsWindowState::wsMaximized,
+                                context);
+        break;
+    case TbsStdCommand::cmRollUp: effect = setRollUp(!rolledUp_, context); break;
+    case TbsStdCommand::cmMinimizeToTray: effect.minimiseToTray = true; break;
+    case TbsStdCommand::cmSysMenu: effect.openSystemMenu = true; break;
+    case TbsStdCommand::cmDefault: break;
+    }
+    return effect;
+}
+
+FrameStateEffect FrameWindowStates::setWindowState(TbsWindowState target, const FrameStateContext& context) {
+    if (target == state_) return {};
+    switch (target) {
+    case TbsWindowState::wsMinimized: return minimise(context);
+    case TbsWindowState::wsMaximized: return maximise(context);
+    case TbsWindowState::wsNormal: return backToNormal(context);
+    }
+    return {};
+}
+
+void FrameWindowStates::saveBoundsOnce(const FrameRect& bounds) {
+    if (!savedBounds_) savedBounds_ = bounds;
+}
+
+FrameStateEffect FrameWindowStates::minimise(const FrameStateContext& context) {
+    FrameStateEffect effect;
+    // The main window's state is left alone: the window manager iconifies the whole program and
+    // hands the windows back unchanged.
+    if (options_.mainWindow) {
+        effect.minimiseApplication = true;
+        return effect;
+    }
+    state_ = TbsWindowState::wsMinimized;
+    saveBoundsOnce(context.bounds);
+    const int width = minimumTrackWidth(outline_, limits_, sizeState());
+    const int height = minimumTrackHeight(outline_, limits_, sizeState());
+    const int left = context.screen.workArea.left + context.minimisedBeside * width;
+    const int bottom = context.screen.workArea.bottom;
+    effect.bounds = FrameRect{left, bottom - height, left + width, bottom};
+    return effect;
+}
+
+FrameStateEffect FrameWindowStates::maximise(const FrameStateContext& context) {
+    state_ = TbsWindowState::wsMaximized;
+    saveBoundsOnce(context.bounds);
+    FrameStateEffect effect;
+    effect.bounds = maximiseRect(context.screen, options_.maximizeOnFullScreen);
+    return effect;
+}
+
+FrameStateEffect FrameWindowStates::backToNormal(const FrameStateContext& context) {
+    state_ = TbsWindowState::wsNormal;
+    rollUpWhileMaximized_ = false;
+    FrameStateEffect effect;
+    effect.bounds = savedBounds_.value_or(context.bounds);
+    effect.backToNormal = true;
+    savedBounds_.reset();
+    return effect;
+}
+
+FrameStateEffect FrameWindowStates::setRollUp(bool on, const FrameStateContext& context) {
+    if (!options_.canRollUp || state_ == TbsWindowState::wsMinimized || on == rolledUp_) return {};
+    const bool maximised = state_ == TbsWindowState::wsMaximized;
+    if (maximised && rolledUp_ && !rollUpWhileMaximized_) return {};
+    if (maximised) rollUpWhileMaximized_ = on;
+    rolledUp_ = on;
+    FrameStateEffect effect;
+    if (on) {
+        heightBeforeRollUp_ = context.bounds.height();
+        effect.bounds = withHeight(context.bounds, rolledUpHeight());
+    } else {
+        effect.bounds = withHeight(context.bounds, heightBeforeRollUp_);
+    }
+    effect.rollUpChanged = true;
+    return effect;
+}
+
+FrameStateEffect FrameWindowStates::captionDoubleClick(const FrameStateContext& context) {
+    if (options_.resizable) {
+        if (state_ == TbsWindowState::wsMinimized) return setWindowState(TbsWindowState::wsNormal, context);
+        if (state_ == TbsWindowState::wsNormal && !rolledUp_ && options_.canMaximize)
+            return setWindowState(TbsWindowState::wsMaximized, context);
+        if (state_ == TbsWindowState::wsMaximized && !rollUpWhileMaximized_)
+            return setWindowState(TbsWindowState::wsNormal, context);
+    }
+    return setRollUp(!rolledUp_, context);
+}
+
+FrameStateEffect FrameWindowStates::restore(const FrameStateContext& context) {
+    const bool rolledWhileNormal = rolledUp_ && state_ == TbsWindowState::wsNormal;
+    if (rollUpWhileMaximized_ || rolledWhileNormal) return setRollUp(false, context);
+    return setWindowState(TbsWindowState::wsNormal, context);
+}
+
+}  // namespace veyrin
