@@ -14,7 +14,6 @@
 #include "app/ui/app_paths.h"
 #include "platform/ui/dialog_service.h"
 #include "skin/ui/frame_host.h"
-#include "skin/ui/skin_window_components.h"
 
 class QLabel;
 class QLineEdit;
@@ -76,7 +75,6 @@ public:
     TsuiButton* FlatButton1 = nullptr;
     QLabel* Label1 = nullptr;
     QTimer* Timer1 = nullptr;
-    SkinWindowComponents skinComponents{*this};
 
     WebBanner* WebBrowser1() const { return banner_.get(); }
     const AppPaths& paths() const { return paths_; }

@@ -13,7 +13,9 @@
 #include "skin/ui/business_skin_form.h"
 #include "skin/ui/frame_rect_qt.h"
 #include "skin/ui/frame_system_menu.h"
+#include "skin/ui/skin_hint.h"
 #include "skin/ui/skin_tray_menu.h"
+#include "skin/ui/skin_window_components.h"
 #include "skin/ui/tray_icon.h"
 #include "skin/ui/window_states.h"
 #include "skin/ui/window_skin.h"
@@ -49,7 +51,8 @@ FrameHost::FrameHost(QWidget* parent)
       client_(new QWidget(this)),
       skinForm_(new TbsBusinessSkinForm(*this)),
       windowStates_(new WindowStates(this)),
-      trayIcon_(new TbsTrayIcon(this)) {
+      trayIcon_(new TbsTrayIcon(this)),
+      skinComponents_(std::make_unique<SkinWindowComponents>(*this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     linkWindowStates();
     setMouseTracking(true);
@@ -145,12 +148,17 @@ bool FrameHost::eventFilter(QObject* watched, QEvent* event) {
 
 FrameHost::~FrameHost() {
     if (modalLoop_) modalLoop_->quit();
+    // The hint component is a child widget and goes with the window after this body has run.
+    skinForm_->setObjectHint(nullptr);
+    skinComponents_->setSkinData(nullptr);
     windowSkin_.reset();
 }
 
 void FrameHost::useStoredSkin(TbsBorderIcons icons) {
     windowSkin_.reset();
     windowSkin_ = std::make_unique<WindowSkin>(*skinForm_, icons);
+    skinComponents_->setSkinData(&windowSkin_->skinData());
+    skinForm_->setObjectHint(skinComponents_->hint);
 }
 
 void FrameHost::setResizable(bool resizable) { resizable_ = resizable; }

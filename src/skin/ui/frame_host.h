@@ -20,6 +20,7 @@ class TbsBusinessSkinForm;
 class TbsTrayIcon;
 class WindowStates;
 class WindowSkin;
+struct SkinWindowComponents;
 
 class FrameHost : public QWidget {
     Q_OBJECT
@@ -38,8 +39,11 @@ public:
     // The skinned frame; without a skin attached the built-in frame above is drawn.
     TbsBusinessSkinForm& skinForm() const { return *skinForm_; }
     bool skinned() const;
-    // Gives the window its own copy of the compiled-in skin and the caption buttons it offers.
+    // Gives the window its own copy of the compiled-in skin and the caption buttons it offers; the
+    // window's hint component then draws from that skin and shows the caption buttons' hints.
     void useStoredSkin(TbsBorderIcons icons);
+    // The skin components the window holds beside its frame (hint component, message box, dialog).
+    SkinWindowComponents& skinComponents() const { return *skinComponents_; }
     // The window's outline (empty: rectangular). It goes to the platform window only: a widget
     // mask would also clip the painting of every control, which costs a region intersection per
     // control and, on X11, leaves controls unpainted after the window is re-exposed.
@@ -99,6 +103,7 @@ private:
     WindowStates* windowStates_;
     TbsTrayIcon* trayIcon_;
     std::unique_ptr<WindowSkin> windowSkin_;
+    std::unique_ptr<SkinWindowComponents> skinComponents_;
     QRegion frameShape_;
 };
 

@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "skin/ui/frame_host.h"
-#include "skin/ui/skin_window_components.h"
 
 namespace veyrin {
 
@@ -40,7 +39,6 @@ public:
     AboutLabel* Label9 = nullptr;
     AboutLabel* Label8 = nullptr;
     TsuiButton* suiButton3 = nullptr;
-    SkinWindowComponents skinComponents{*this};
 
     void Label7Click();
     void suiButton3Click();

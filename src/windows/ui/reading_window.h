@@ -6,7 +6,6 @@
 #include <QAction>
 
 #include "skin/ui/frame_host.h"
-#include "skin/ui/skin_window_components.h"
 
 class QToolBar;
 
@@ -36,7 +35,6 @@ public:
     QAction* EditUndo1 = nullptr;
     QAction* EditDelete1 = nullptr;
     QAction* Action1 = nullptr;
-    SkinWindowComponents skinComponents{*this};
 
     // Copies the main window's state, in the order the window relies on.
     void FormCreate(TForm1& mainWindow);

@@ -10,6 +10,7 @@
 #include "app/ui/main_window.h"
 #include "skin/ui/skin_hint.h"
 #include "skin/ui/skin_hint_window.h"
+#include "skin/ui/skin_window_components.h"
 #include "skin/ui/skin_tool_tips.h"
 #include "support/main_window_fixture.h"
 #include "support/veyrin_test_main.h"
@@ -38,7 +39,7 @@ private slots:
     void toolTipsOfTheWindowsShowInTheHintWindow() {
         QCursor::setPos(QPoint(0, 0));
         MainWindowFixture f;
-        QCOMPARE(TbsSkinHint::applicationHint(), f.form->skinComponents.hint);
+        QCOMPARE(TbsSkinHint::applicationHint(), f.form->skinComponents().hint);
         f.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
         QCOMPARE(hintShownFor(f.form->Edit4), QString::fromUtf8("查找词谱"));
@@ -47,12 +48,12 @@ private slots:
 
         {
             TForm3 reading(*f.form);
-            QCOMPARE(TbsSkinHint::applicationHint(), reading.skinComponents.hint);
+            QCOMPARE(TbsSkinHint::applicationHint(), reading.skinComponents().hint);
             reading.show();
             QVERIFY(QTest::qWaitForWindowExposed(&reading));
             QCOMPARE(hintShownFor(reading.ToolBar2->widgetForAction(reading.EditCopy1)), QString::fromUtf8("复制"));
         }
-        QCOMPARE(TbsSkinHint::applicationHint(), f.form->skinComponents.hint);
+        QCOMPARE(TbsSkinHint::applicationHint(), f.form->skinComponents().hint);
     }
 };
 
