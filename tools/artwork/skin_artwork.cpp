@@ -43,7 +43,10 @@ const QColor kInk(0x2E, 0x28, 0x22);          // outlines
 const QColor kInkLine(0x5E, 0x53, 0x48);      // the line around the client area, above and left
 const QColor kInkLineLit(0xA0, 0x91, 0x77);   // the same line below and right, where light falls
 const QColor kGlyph(0x3A, 0x32, 0x2B);        // button glyphs
-const QColor kPaper(0xF8, 0xF3, 0xE6);        // client background
+const QColor kPaper(0xF8, 0xF3, 0xE6);
+// The client background is tiled from the frame picture; it is the windows' own colour, so labels
+// and controls that fill themselves with that colour sit on it without a seam.
+const QColor kClientFace(0xE1, 0xE1, 0xE1);
 const QColor kCaptionTop(0xFD, 0xFA, 0xF2);
 const QColor kCaptionBottom(0xE9, 0xDE, 0xC6);
 const QColor kBorder(0xE9, 0xDE, 0xC6);
@@ -441,7 +444,7 @@ QImage frameBackground() {
     paint(image, [](QPainter& p) {
         const QRectF bar(0, 0, kFrameWidth, kCaptionBarBottom);
         p.fillRect(bar, vertical(bar, kCaptionTop, kCaptionBottom));
-        p.fillRect(qrect(kClientRect), kPaper);
+        p.fillRect(qrect(kClientRect), kClientFace);
         // The client area lies a step below the border: shade above and left, light below and right.
         const Box edge{kClientRect.left - 1, kClientRect.top - 1, kClientRect.right + 1, kClientRect.bottom + 1};
         inkFrame(p, edge, kInkLineLit);
