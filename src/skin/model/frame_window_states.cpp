@@ -35,15 +35,15 @@ FrameStateEffect FrameWindowStates::runCommand(TbsStdCommand command, const Fram
         if (options_.alwaysMinimizeToTray) {
             effect.minimiseToTray = true;
         } else {
-            const bool minimised = state_ == TbsWindowState::wsMinimized;
+            const bool minimised = record_.windowState == TbsWindowState::wsMinimized;
             effect = setWindowState(minimised ? TbsWindowState::wsNormal : TbsWindowState::wsMinimized, context);
         }
         break;
     case TbsStdCommand::cmMaximize:
-        effect = setWindowState(state_ == TbsWindowState::wsMaximized ? TbsWindowState::wsNormal : TbsWindowState::wsMaximized,
+        effect = setWindowState(record_.windowState == TbsWindowState::wsMaximized ? TbsWindowState::wsNormal : TbsWindowState::wsMaximized,
                                 context);
         break;
-    case TbsStdCommand::cmRollUp: effect = setRollUp(!rolledUp_, context); break;
+    case TbsStdCommand::cmRollUp: effect = setRollUp(!record_.rollUp, context); break;
     case TbsStdCommand::cmMinimizeToTray: effect.minimiseToTray = true; break;
     case TbsStdCommand::cmSysMenu: effect.openSystemMenu = true; break;
     case TbsStdCommand::cmDefault: break;
@@ -52,7 +52,7 @@ FrameStateEffect FrameWindowStates::runCommand(TbsStdCommand command, const Fram
 }
 
 FrameStateEffect FrameWindowStates::setWindowState(TbsWindowState target, const FrameStateContext& context) {
-    if (target == state_) return {};
+    if (target == record_.windowState) return {};
     switch (target) {
     case TbsWindowState::wsMinimized: return minimise(context);
     case TbsWindowState::wsMaximized: return maximise(context);
@@ -62,7 +62,7 @@ FrameStateEffect FrameWindowStates::setWindowState(TbsWindowState target, const 
 }
 
 void FrameWindowStates::saveBoundsOnce(const FrameRect& bounds) {
-    if (!savedBounds_) savedBounds_ = bounds;
+    if (record_.savedBounds.isAbsent()) record_.savedBounds = bounds;
 }
 
 FrameStateEffect FrameWindowStates::minimise(const FrameStateContext& context) {
@@ -73,7 +73,7 @@ FrameStateEffect FrameWindowStates::minimise(const FrameStateContext& context) {
         effect.minimiseApplication = true;
         return effect;
     }
-    state_ = TbsWindowState::wsMinimized;
+    record_.windowState = TbsWindowState::wsMinimized;
     saveBoundsOnce(context.bounds);
     const int width = minimumTrackWidth(outline_, limits_, sizeState());
     const int height = minimumTrackHeight(outline_, limits_, sizeState());
@@ -84,7 +84,7 @@ FrameStateEffect FrameWindowStates::minimise(const FrameStateContext& context) {
 }
 
 FrameStateEffect FrameWindowStates::maximise(const FrameStateContext& context) {
-    state_ = TbsWindowState::wsMaximized;
+    record_.windowState = TbsWindowState::wsMaximized;
     saveBoundsOnce(context.bounds);
     FrameStateEffect effect;
     effect.bounds = maximiseRect(context.screen, options_.maximizeOnFullScreen);
@@ -92,27 +92,27 @@ FrameStateEffect FrameWindowStates::maximise(const FrameStateContext& context) {
 }
 
 FrameStateEffect FrameWindowStates::backToNormal(const FrameStateContext& context) {
-    state_ = TbsWindowState::wsNormal;
-    rollUpWhileMaximized_ = false;
+    record_.windowState = TbsWindowState::wsNormal;
+    record_.rollUpWhileMaximized = false;
     FrameStateEffect effect;
-    effect.bounds = savedBounds_.value_or(context.bounds);
+    effect.bounds = record_.savedBounds.isAbsent() ? context.bounds : record_.savedBounds;
     effect.backToNormal = true;
-    savedBounds_.reset();
+    record_.savedBounds = {};
     return effect;
 }
 
 FrameStateEffect FrameWindowStates::setRollUp(bool on, const FrameStateContext& context) {
-    if (!options_.canRollUp || state_ == TbsWindowState::wsMinimized || on == rolledUp_) return {};
-    const bool maximised = state_ == TbsWindowState::wsMaximized;
-    if (maximised && rolledUp_ && !rollUpWhileMaximized_) return {};
-    if (maximised) rollUpWhileMaximized_ = on;
-    rolledUp_ = on;
+    if (!options_.canRollUp || record_.windowState == TbsWindowState::wsMinimized || on == record_.rollUp) return {};
+    const bool maximised = record_.windowState == TbsWindowState::wsMaximized;
+    if (maximised && record_.rollUp && !record_.rollUpWhileMaximized) return {};
+    if (maximised) record_.rollUpWhileMaximized = on;
+    record_.rollUp = on;
     FrameStateEffect effect;
     if (on) {
-        heightBeforeRollUp_ = context.bounds.height();
+        record_.heightBeforeRollUp = context.bounds.height();
         effect.bounds = withHeight(context.bounds, rolledUpHeight());
     } else {
-        effect.bounds = withHeight(context.bounds, heightBeforeRollUp_);
+        effect.bounds = withHeight(context.bounds, record_.heightBeforeRollUp);
     }
     effect.rollUpChanged = true;
     return effect;
@@ -120,18 +120,18 @@ FrameStateEffect FrameWindowStates::setRollUp(bool on, const FrameStateContext& 
 
 FrameStateEffect FrameWindowStates::captionDoubleClick(const FrameStateContext& context) {
     if (options_.resizable) {
-        if (state_ == TbsWindowState::wsMinimized) return setWindowState(TbsWindowState::wsNormal, context);
-        if (state_ == TbsWindowState::wsNormal && !rolledUp_ && options_.canMaximize)
+        if (record_.windowState == TbsWindowState::wsMinimized) return setWindowState(TbsWindowState::wsNormal, context);
+        if (record_.windowState == TbsWindowState::wsNormal && !record_.rollUp && options_.canMaximize)
             return setWindowState(TbsWindowState::wsMaximized, context);
-        if (state_ == TbsWindowState::wsMaximized && !rollUpWhileMaximized_)
+        if (record_.windowState == TbsWindowState::wsMaximized && !record_.rollUpWhileMaximized)
             return setWindowState(TbsWindowState::wsNormal, context);
     }
-    return setRollUp(!rolledUp_, context);
+    return setRollUp(!record_.rollUp, context);
 }
 
 FrameStateEffect FrameWindowStates::restore(const FrameStateContext& context) {
-    const bool rolledWhileNormal = rolledUp_ && state_ == TbsWindowState::wsNormal;
-    if (rollUpWhileMaximized_ || rolledWhileNormal) return setRollUp(false, context);
+    const bool rolledWhileNormal = record_.rollUp && record_.windowState == TbsWindowState::wsNormal;
+    if (record_.rollUpWhileMaximized || rolledWhileNormal) return setRollUp(false, context);
     return setWindowState(TbsWindowState::wsNormal, context);
 }
 

@@ -64,12 +64,16 @@ public:
     const FrameOutline& outline() const { return outline_; }
     const FrameSizeLimits& limits() const { return limits_; }
 
-    TbsWindowState state() const { return state_; }
-    bool rolledUp() const { return rolledUp_; }
-    bool rollUpWhileMaximized() const { return rollUpWhileMaximized_; }
-    const std::optional<FrameRect>& savedBounds() const { return savedBounds_; }
-    int heightBeforeRollUp() const { return heightBeforeRollUp_; }
-    FrameSizeState sizeState() const { return {state_ == TbsWindowState::wsMinimized, rolledUp_}; }
+    // The one record of the frame's states; the skinned frame hit-tests and paints from it.
+    const TbsFrameState& record() const { return record_; }
+    TbsWindowState state() const { return record_.windowState; }
+    bool rolledUp() const { return record_.rollUp; }
+    bool rollUpWhileMaximized() const { return record_.rollUpWhileMaximized; }
+    std::optional<FrameRect> savedBounds() const {
+        return record_.savedBounds.isAbsent() ? std::nullopt : std::optional<FrameRect>(record_.savedBounds);
+    }
+    int heightBeforeRollUp() const { return record_.heightBeforeRollUp; }
+    FrameSizeState sizeState() const { return {record_.windowState == TbsWindowState::wsMinimized, record_.rollUp}; }
 
     TrackingSizes trackingSizes(const FrameScreen& screen) const;
     // Height of a rolled-up frame: the frame without its client area, or MinHeight when larger.
@@ -92,11 +96,7 @@ private:
     FrameStateOptions options_;
     FrameOutline outline_;
     FrameSizeLimits limits_;
-    TbsWindowState state_ = TbsWindowState::wsNormal;
-    bool rolledUp_ = false;
-    bool rollUpWhileMaximized_ = false;
-    std::optional<FrameRect> savedBounds_;
-    int heightBeforeRollUp_ = 0;
+    TbsFrameState record_;
 };
 
 }  // namespace veyrin

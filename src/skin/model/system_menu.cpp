@@ -5,7 +5,6 @@
 namespace veyrin {
 namespace {
 
-using WindowState = SystemMenuFrameState::WindowState;
 
 TbsMenuItem defaultItem(const std::string& caption, const char* name, MenuGlyph glyph, MenuCommand command) {
     TbsMenuItem item;
@@ -22,11 +21,11 @@ TbsMenuItem closeItem(const SystemMenuCaptions& captions) {
     return item;
 }
 
-bool offersMinimize(const SystemMenuFrameState& s) { return s.biMinimize && s.windowState != WindowState::Minimized; }
-bool offersRestore(const SystemMenuFrameState& s) { return s.windowState != WindowState::Normal || s.rolledUp; }
-bool offersMaximize(const SystemMenuFrameState& s) { return s.biMaximize && s.windowState != WindowState::Maximized; }
+bool offersMinimize(const SystemMenuFrameState& s) { return s.biMinimize && s.windowState != TbsWindowState::wsMinimized; }
+bool offersRestore(const SystemMenuFrameState& s) { return s.windowState != TbsWindowState::wsNormal || s.rolledUp; }
+bool offersMaximize(const SystemMenuFrameState& s) { return s.biMaximize && s.windowState != TbsWindowState::wsMaximized; }
 bool offersRollUp(const SystemMenuFrameState& s) {
-    return s.biRollUp && !s.rolledUp && s.windowState != WindowState::Minimized;
+    return s.biRollUp && !s.rolledUp && s.windowState != TbsWindowState::wsMinimized;
 }
 
 // Minimise, restore, maximise, roll-up and minimise-to-tray, those that apply, in menu order.

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "skin/model/frame_state.h"
 #include "skin/model/menu_item.h"
 
 namespace veyrin {
 
 // What the frame tells the menu about itself when the menu opens.
 struct SystemMenuFrameState {
-    enum class WindowState { Normal, Minimized, Maximized };
-    WindowState windowState = WindowState::Normal;
+    TbsWindowState windowState = TbsWindowState::wsNormal;
     bool rolledUp = false;
     // BorderIcons of the frame.
     bool biMinimize = false, biMaximize = false, biRollUp = false, biMinimizeToTray = false;

@@ -178,7 +178,7 @@ FrameSize TbsBusinessSkinForm::windowSizeForClient(int clientWidth, int clientHe
 }
 
 FrameSize TbsBusinessSkinForm::minimumFrameSize() const {
-    FrameLimits limits{MinWidth, MinHeight, state_.windowState == TbsWindowState::wsMinimized, state_.rollUp};
+    FrameLimits limits{MinWidth, MinHeight, state_->windowState == TbsWindowState::wsMinimized, state_->rollUp};
     if (!skinSupport_) return builtInMinimumFrameSize(host_.frame().captionHeight(), limits);
     return skinMinimumFrameSize(skin_.layout(), limits);
 }
@@ -186,8 +186,8 @@ FrameSize TbsBusinessSkinForm::minimumFrameSize() const {
 void TbsBusinessSkinForm::enforceMinimumSize() {
     const FrameSize min = minimumFrameSize();
     int w = host_.width(), h = host_.height();
-    if (state_.rolledUpOrMinimised()) h = min.height;
-    if (state_.windowState == TbsWindowState::wsMinimized) w = min.width;
+    if (state_->rolledUpOrMinimised()) h = min.height;
+    if (state_->windowState == TbsWindowState::wsMinimized) w = min.width;
     w = std::max(w, min.width);
     h = std::max(h, min.height);
     if (w != host_.width() || h != host_.height()) host_.resize(w, h);
@@ -249,8 +249,8 @@ FrameHit TbsBusinessSkinForm::hitTest(const QPoint& p) {
     }
     c.borderWidth = skin_.formInfo.borderWidth;
     c.resizable = host_.isResizable();
-    c.maximisedByFrame = state_.windowState == TbsWindowState::wsMaximized;
-    c.rolledUpOrMinimised = state_.rolledUpOrMinimised();
+    c.maximisedByFrame = state_->windowState == TbsWindowState::wsMaximized;
+    c.rolledUpOrMinimised = state_->rolledUpOrMinimised();
     c.objectHot = hotIndex_ >= 0;
     c.moveSizeLoop = sizeMove_;
     return skinHitTest(c, p.x(), p.y());

@@ -32,6 +32,8 @@ class ObjectHintSink;
 // What the window states, the skinned menus and the tray plug into the frame. Unset hooks do nothing.
 struct TbsFrameHooks {
     std::function<void()> minimize, maximize, rollUp, minimizeToTray;
+    // The system menu's restore item: unroll, or back to normal.
+    std::function<void()> restore;
     // The system-menu button was pressed; `buttonOnScreen` is its rectangle in screen coordinates.
     std::function<void(const QRect& buttonOnScreen)> openSystemMenuUnder;
     std::function<void(const QPoint& globalPos)> captionRightClick;
@@ -92,8 +94,10 @@ public:
     int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
 
     TbsFrameHooks hooks;
-    TbsFrameState& state() { return state_; }
-    const TbsFrameState& state() const { return state_; }
+    // The frame's own window states, kept by the window's state machine; a frame on its own (no
+    // window states linked) is always normal.
+    const TbsFrameState& state() const { return *state_; }
+    void setStateRecord(const TbsFrameState* record) { state_ = record ? record : &normalState_; }
 
     // Every caption button command goes through here.
     void runCommand(TbsStdCommand command);
@@ -172,7 +176,8 @@ private:
     std::vector<QImage> activePictures_;
     std::vector<std::unique_ptr<TbsActiveSkinObject>> objects_;
     int hotIndex_ = -1, oldHotIndex_ = -1, captureIndex_ = -1;
-    TbsFrameState state_;
+    TbsFrameState normalState_;
+    const TbsFrameState* state_ = &normalState_;
     SkinFrameGeometry geometry_;
     std::optional<WindowShape> shape_;
     // The four strips composed at the current size, for the picture they were composed from.

@@ -90,19 +90,12 @@ void FrameHost::linkWindowStates() {
     hooks.maximize = [this] { windowStates_->runCommand(TbsStdCommand::cmMaximize); };
     hooks.rollUp = [this] { windowStates_->runCommand(TbsStdCommand::cmRollUp); };
     hooks.minimizeToTray = [this] { windowStates_->runCommand(TbsStdCommand::cmMinimizeToTray); };
+    hooks.restore = [this] { windowStates_->restore(); };
     hooks.captionDoubleClick = [this] { windowStates_->captionDoubleClick(); };
     hooks.moving = [this](const QRect& proposed) { return windowStates_->movedGeometry(proposed); };
 
-    // The skinned frame hit-tests and paints from its own copy of the states.
-    connect(windowStates_, &WindowStates::statesChanged, this, [this] {
-        const FrameWindowStates& model = windowStates_->model();
-        TbsFrameState& state = skinForm_->state();
-        state.windowState = model.state();
-        state.rollUp = model.rolledUp();
-        state.rollUpWhileMaximized = model.rollUpWhileMaximized();
-        state.savedBounds = model.savedBounds().value_or(FrameRect{});
-        state.heightBeforeRollUp = model.heightBeforeRollUp();
-    });
+    // The skinned frame hit-tests and paints from the states' own record.
+    skinForm_->setStateRecord(&windowStates_->model().record());
     connect(windowStates_, &WindowStates::statesChanged, this, [this] { update(); });
 }
 
@@ -150,6 +143,7 @@ FrameHost::~FrameHost() {
     if (modalLoop_) modalLoop_->quit();
     // The hint component is a child widget and goes with the window after this body has run.
     skinForm_->setObjectHint(nullptr);
+    skinForm_->setStateRecord(nullptr);
     skinComponents_->setSkinData(nullptr);
     windowSkin_.reset();
 }

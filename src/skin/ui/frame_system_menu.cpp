@@ -12,11 +12,7 @@ namespace {
 
 SystemMenuFrameState menuStateOf(const TbsBusinessSkinForm& form) {
     SystemMenuFrameState s;
-    switch (form.state().windowState) {
-    case TbsWindowState::wsNormal: s.windowState = SystemMenuFrameState::WindowState::Normal; break;
-    case TbsWindowState::wsMinimized: s.windowState = SystemMenuFrameState::WindowState::Minimized; break;
-    case TbsWindowState::wsMaximized: s.windowState = SystemMenuFrameState::WindowState::Maximized; break;
-    }
+    s.windowState = form.state().windowState;
     s.rolledUp = form.state().rollUp;
     const TbsBorderIcons icons = form.borderIcons();
     s.biMinimize = icons.contains(TbsBorderIcon::biMinimize);
@@ -27,14 +23,6 @@ SystemMenuFrameState menuStateOf(const TbsBusinessSkinForm& form) {
     return s;
 }
 
-// Restore undoes whichever state the window is in; the frame's toggling commands do exactly that.
-TbsStdCommand restoreCommandOf(const TbsFrameState& state) {
-    if (state.rollUp) return TbsStdCommand::cmRollUp;
-    if (state.windowState == TbsWindowState::wsMinimized) return TbsStdCommand::cmMinimize;
-    if (state.windowState == TbsWindowState::wsMaximized) return TbsStdCommand::cmMaximize;
-    return TbsStdCommand::cmDefault;
-}
-
 void runMenuCommand(TbsBusinessSkinForm& form, MenuCommand command) {
     switch (command) {
     case MenuCommand::Close: form.runCommand(TbsStdCommand::cmClose); break;
@@ -42,7 +30,9 @@ void runMenuCommand(TbsBusinessSkinForm& form, MenuCommand command) {
     case MenuCommand::Maximize: form.runCommand(TbsStdCommand::cmMaximize); break;
     case MenuCommand::RollUp: form.runCommand(TbsStdCommand::cmRollUp); break;
     case MenuCommand::MinimizeToTray: form.runCommand(TbsStdCommand::cmMinimizeToTray); break;
-    case MenuCommand::Restore: form.runCommand(restoreCommandOf(form.state())); break;
+    case MenuCommand::Restore:
+        if (form.hooks.restore) form.hooks.restore();
+        break;
     case MenuCommand::RestoreFromTray:
     case MenuCommand::Custom: break;
     }

@@ -6,7 +6,6 @@ using namespace veyrin;
 
 namespace {
 
-using WindowState = SystemMenuFrameState::WindowState;
 
 std::vector<std::string> captions(const std::vector<TbsMenuItem>& items) {
     std::vector<std::string> out;
@@ -48,11 +47,11 @@ TEST(SystemMenu, WindowsWithoutBorderIconsAndOtherStates) {
 
     SystemMenuFrameState all;
     all.biMinimize = all.biMaximize = all.biRollUp = true;
-    all.windowState = WindowState::Maximized;
+    all.windowState = TbsWindowState::wsMaximized;
     rebuildSystemMenu(items, all);
     EXPECT_EQ(captions(items), (std::vector<std::string>{"最小化(&n)", "还原(&R)", "向上卷拢(&l)", "-", "关闭(&C)"}));
 
-    all.windowState = WindowState::Minimized;
+    all.windowState = TbsWindowState::wsMinimized;
     all.alwaysMinimizeToTray = true;
     rebuildSystemMenu(items, all);
     EXPECT_EQ(captions(items), (std::vector<std::string>{"还原(&R)", "最大化(&x)", "-", "关闭(&C)"}));
@@ -61,9 +60,9 @@ TEST(SystemMenu, WindowsWithoutBorderIconsAndOtherStates) {
 TEST(SystemMenu, BuiltInOrderWithoutOwnMenu) {
     SystemMenuFrameState s;
     s.biMinimize = s.biMaximize = s.biRollUp = true;
-    s.windowState = WindowState::Minimized;
+    s.windowState = TbsWindowState::wsMinimized;
     EXPECT_EQ(captions(builtInSystemMenu(s)), (std::vector<std::string>{"最大化(&x)", "还原(&R)", "-", "关闭(&C)"}));
-    s.windowState = WindowState::Normal;
+    s.windowState = TbsWindowState::wsNormal;
     EXPECT_EQ(captions(builtInSystemMenu(s)), (std::vector<std::string>{"最小化(&n)", "最大化(&x)", "向上卷拢(&l)", "-", "关闭(&C)"}));
     EXPECT_EQ(captions(builtInSystemMenu(SystemMenuFrameState{})), (std::vector<std::string>{"关闭(&C)"}));
 

@@ -108,14 +108,16 @@ private slots:
 
     void restoreUnrollsARolledUpWindow() {
         SkinnedWindow w(kMainWindowIcons);
-        int rollUps = 0;
-        w.form().hooks.rollUp = [&] { ++rollUps; };
-        w.form().state().rollUp = true;
+        int restores = 0;
+        w.form().hooks.restore = [&] { ++restores; };
+        TbsFrameState rolledUp;
+        rolledUp.rollUp = true;
+        w.form().setStateRecord(&rolledUp);
         QTest::mousePress(&w.host, Qt::RightButton, {}, centreOf(w.form().captionObject()->objectRect()));
         QVERIFY(w.engine().inMenuMode());
         QCOMPARE(w.caption(1), QString::fromUtf8("还原(&R)"));
         QTest::keyClick(w.engine().level(0), Qt::Key_R);
-        QTRY_COMPARE(rollUps, 1);
+        QTRY_COMPARE(restores, 1);
     }
 };
 
