@@ -269,7 +269,14 @@ TbsSkinStdButtonObject* TbsBusinessSkinForm::sysMenuButton() const {
 
 void TbsBusinessSkinForm::setSysMenuButtonHeld(bool held) {
     sysMenuHeld_ = held;
-    if (TbsSkinStdButtonObject* button = sysMenuButton()) button->setDown(held);
+    TbsSkinStdButtonObject* button = sysMenuButton();
+    if (button) button->setDown(held);
+    // The open menu took the release that would have ended the press on the button, so the press
+    // ends with the menu: otherwise no other caption button could become hot until the next click.
+    if (!held && captureIndex_ >= 0 && objects_[static_cast<std::size_t>(captureIndex_)].get() == button) {
+        captureIndex_ = -1;
+        setHot(-1);
+    }
 }
 
 TbsSkinCaptionObject* TbsBusinessSkinForm::captionObject() const {

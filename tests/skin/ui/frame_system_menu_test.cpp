@@ -78,6 +78,10 @@ private slots:
         QTest::keyClick(level, Qt::Key_Escape);
         QVERIFY(!w.engine().inMenuMode());
         QVERIFY(!w.form().sysMenuButtonHeld());
+        // The press ended with the menu: the next button under the pointer lights up.
+        const TbsActiveSkinObject* close = w.form().findObject(TbsStdCommand::cmClose);
+        w.form().mouseMoveOnFrame(centreOf(close->objectRect()));
+        QVERIFY(close->hot());
     }
 
     void captionRightClickOpensAtTheCursorAndCloseClosesTheWindow() {
