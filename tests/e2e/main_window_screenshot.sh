@@ -20,6 +20,15 @@ cd "$1"
 start_veyrin
 sleep 0.5
 import -window "$VEYRIN_WINDOW" shot.png
+# A click on the caption activates the window (caption buttons answer only in an active window);
+# then the pointer rests on the close button until its hint shows.
+eval "$(xdotool getwindowgeometry --shell "$VEYRIN_WINDOW")"
+xdotool mousemove $((X + 280)) $((Y + 17)) click 1
+sleep 0.3
+xdotool mousemove $((X + 541)) $((Y + 17))
+echo "$((X + 541)) $((Y + 17))" > pointer.txt
+sleep 1.2
+xwininfo -root -children > windows.txt
 kill "$VEYRIN_PID"
 SHOOT
 xvfb-run -a -s "-screen 0 1024x800x24" bash "$work/shoot.sh" "$work" "$(realpath "$lib")"
@@ -62,4 +71,11 @@ expect 33 300 FFFFFF "text view margin"
 expect 300 610 FFFFFF "name box"
 corner=$(window_pixel 0 0)
 [ "${corner^^}" = "000000" ] || fail "the window's shape does not cut its top-left corner (got $corner)"
+# The close button's hint: a window of at least the hint picture's 42 x 22 pixels, its left edge
+# at the pointer and below it.
+read -r px py < "$work/pointer.txt"
+hint=$(grep -E '"Veyrin": .* [0-9]+x[0-9]+\+[0-9]+\+[0-9]+' "$work/windows.txt" | grep -v '560x703' |
+  sed -E 's/.* ([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+) .*/\1 \2 \3 \4/' |
+  awk -v px="$px" -v py="$py" '$1 >= 42 && $2 >= 22 && $3 == px && $4 > py' | head -n 1)
+[ -n "$hint" ] || { cat "$work/windows.txt"; fail "no hint window under the pointer at ($px, $py) over the close button"; }
 echo "main window screenshot checks passed"
