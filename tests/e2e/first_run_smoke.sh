@@ -5,10 +5,8 @@ set -euo pipefail
 binary=$1
 source_dir=$2
 
-lib="$(dirname "$0")/lib/workspace.sh"
-source "$lib"
-work=$(make_workspace "$binary" "$source_dir")
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib/workspace.sh"
+enter_workspace "$binary" "$source_dir"
 
 catalogue="$work/Data/唐诗鉴赏/list.txt"
 cp "$catalogue" "$work/list.before"
@@ -34,7 +32,7 @@ done
 if kill -0 "$pid" 2>/dev/null; then echo "program did not end after the close click"; kill "$pid"; exit 1; fi
 wait "$pid"
 DRIVE
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$(realpath "$lib")"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh"
 
 fail() { echo "FAIL: $*"; exit 1; }
 

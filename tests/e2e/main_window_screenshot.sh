@@ -7,10 +7,8 @@ set -euo pipefail
 binary=$1
 source_dir=$2
 
-lib="$(dirname "$0")/lib/workspace.sh"
-source "$lib"
-work=$(make_workspace "$binary" "$source_dir")
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib/workspace.sh"
+enter_workspace "$binary" "$source_dir"
 
 cat > "$work/shoot.sh" <<'SHOOT'
 #!/usr/bin/env bash
@@ -31,7 +29,7 @@ sleep 1.2
 xwininfo -root -children > windows.txt
 kill "$VEYRIN_PID"
 SHOOT
-xvfb-run -a -s "-screen 0 1024x800x24" bash "$work/shoot.sh" "$work" "$(realpath "$lib")"
+xvfb-run -a -s "-screen 0 1024x800x24" bash "$work/shoot.sh" "$work" "$lib_dir/workspace.sh"
 
 fail() { echo "FAIL: $*"; exit 1; }
 # The skinned frame insets the client area 11 pixels left and right, 32 above and 10 below.

@@ -7,10 +7,8 @@ set -euo pipefail
 binary=$1
 source_dir=$2
 
-lib="$(dirname "$0")/lib/workspace.sh"
-source "$lib"
-work=$(make_workspace "$binary" "$source_dir")
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib/workspace.sh"
+enter_workspace "$binary" "$source_dir"
 
 cat > "$work/drive.sh" <<'DRIVE'
 #!/usr/bin/env bash
@@ -73,5 +71,5 @@ open_menu_on_caption
 xdotool key c
 wait_for_end "the main window did not close after the reading window"
 DRIVE
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$(realpath "$lib")"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh"
 echo "system menu test passed"

@@ -7,10 +7,8 @@ set -euo pipefail
 binary=$1
 source_dir=$2
 
-lib_dir="$(realpath "$(dirname "$0")/lib")"
-source "$lib_dir/workspace.sh"
-work=$(make_workspace "$binary" "$source_dir")
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib/workspace.sh"
+enter_workspace "$binary" "$source_dir"
 
 cat > "$work/drive.sh" <<'DRIVE'
 #!/usr/bin/env bash

@@ -11,6 +11,14 @@ make_workspace() {
   echo "$work"
 }
 
+# enter_workspace BINARY SOURCE_DIR: sets `work` to a fresh workspace, removed when the script
+# exits, and `lib_dir` to this folder (for the scripts that run inside the test's X server).
+enter_workspace() {
+  lib_dir=$(realpath "$(dirname "${BASH_SOURCE[0]}")")
+  work=$(make_workspace "$1" "$2")
+  trap 'rm -rf "$work"' EXIT
+}
+
 # start_veyrin: run inside the workspace; sets VEYRIN_PID and VEYRIN_WINDOW.
 start_veyrin() {
   QT_QPA_PLATFORM=xcb VEYRIN_NO_WEB_ENGINE=1 ./veyrin > veyrin.log 2>&1 &
