@@ -70,6 +70,17 @@ expect_in_tray
 xdotool mousemove --window "$(tray_icon)" 5 5 click --repeat 2 --delay 80 1
 expect_back "double click"
 
+# A window the window manager once minimised and restored comes back from the tray normal too.
+xdotool mousemove --window "$window" 493 17 click 1
+is_iconic() { [ "$(wm_state "$window")" = Iconic ]; }
+wait_for is_iconic || fail "the minimise button did not iconify the window"
+xdotool windowactivate "$window"
+wait_for is_normal || fail "activating the minimised window did not restore it"
+xdotool mousemove --window "$window" 66 17 click 1
+expect_in_tray
+xdotool mousemove --window "$(tray_icon)" 5 5 click --repeat 2 --delay 80 1
+expect_back "after a minimise through the window manager"
+
 kill "$VEYRIN_PID"
 DRIVE
 run() { xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir" "$1"; }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QWidget>
+#include <QWindow>
 #include <utility>
 
 #include "skin/ui/application_windows.h"
@@ -70,12 +71,27 @@ bool TbsTrayIcon::minimiseToTray() {
     return true;
 }
 
+namespace {
+
+// A window the window manager once restored from minimised keeps, in its platform window, the
+// minimised state it was asked for, and would ask to be mapped hidden when it is shown again.
+// Setting the state through minimised and back while the window is unmapped clears it.
+void showNormalAgain(QWidget* window) {
+    if (QWindow* handle = window->windowHandle(); handle && !window->isVisible()) {
+        handle->setWindowStates(Qt::WindowMinimized);
+        handle->setWindowStates(Qt::WindowNoState);
+    }
+    window->showNormal();
+}
+
+}  // namespace
+
 void TbsTrayIcon::restoreFromTray() {
     minimisedToTray_ = false;
     const QList<QPointer<QWidget>> windows = std::exchange(withdrawn_, {});
     for (const QPointer<QWidget>& window : windows)
-        if (window && window != owner_) window->showNormal();
-    owner_->showNormal();
+        if (window && window != owner_) showNormalAgain(window);
+    showNormalAgain(owner_);
     owner_->raise();
     owner_->activateWindow();
     if (!alwaysShowInTray_) hideIcon();
