@@ -235,6 +235,41 @@ private slots:
         QVERIFY(f.dialogs.errors[0].startsWith(QStringLiteral("Unable to write to ")));
         QVERIFY(f.dialogs.errors[0].contains(QStringLiteral("Tcini.ini")));
     }
+
+    // Permission bits decide, so the file stays as the reader kept it even for an administrator.
+    void readOnlyFilesKeepTheWindowOpenWhoeverRunsTheProgram() {
+        namespace fs = std::filesystem;
+        Fixture f;
+        f.workspace.writeSettings("[Font]\r\nsize1=12\r\n");
+        auto form = f.start();
+        const fs::path view = f.workspace.temDir() / "00.dat";
+        const std::string viewBefore = f.workspace.read(view);
+        form->memo3->Lines().SetTextStr("changed");
+        fs::permissions(view, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        QVERIFY(!form->close());
+        QCOMPARE(f.dialogs.errors, QStringList{QStringLiteral("Cannot create file Tem\\00.dat.")});
+        QCOMPARE(f.workspace.read(view), viewBefore);
+
+        fs::permissions(view, fs::perms::owner_read | fs::perms::owner_write);
+        fs::permissions(f.workspace.settingsFile(), fs::perms::owner_read);
+        QVERIFY(!form->close());
+        QCOMPARE(f.dialogs.errors.size(), 2);
+        QVERIFY(f.dialogs.errors[1].startsWith(QStringLiteral("Unable to write to ")));
+        QCOMPARE(f.workspace.read(f.workspace.settingsFile()), std::string("[Font]\r\nsize1=12\r\n"));
+    }
+
+    void temDirectoryThatTakesNoNewFileStillSavesItsFiles() {
+        namespace fs = std::filesystem;
+        Fixture f;
+        auto form = f.start();
+        form->Memo1->setPlainText(QStringLiteral("note kept"));
+        fs::permissions(f.workspace.temDir(), fs::perms::owner_read | fs::perms::owner_exec);
+        const bool closed = form->close();
+        fs::permissions(f.workspace.temDir(), fs::perms::owner_all);
+        QVERIFY(closed);
+        QVERIFY(f.dialogs.errors.isEmpty());
+        QCOMPARE(f.workspace.read(f.workspace.temDir() / "01.dat"), std::string("note kept"));
+    }
 };
 
 VEYRIN_TEST_MAIN(MainWindowStartCloseTest)
