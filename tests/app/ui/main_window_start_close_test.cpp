@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "app/model/settings_file.h"
 #include "app/ui/main_window.h"
@@ -263,12 +264,19 @@ private slots:
         Fixture f;
         auto form = f.start();
         form->Memo1->setPlainText(QStringLiteral("note kept"));
+        const fs::path note = f.workspace.temDir() / "01.dat";
+        const auto fileIdentity = [&note] {
+            struct stat st {};
+            return ::stat(note.c_str(), &st) == 0 ? st.st_ino : ino_t{0};
+        };
+        const ino_t noteBefore = fileIdentity();
         fs::permissions(f.workspace.temDir(), fs::perms::owner_read | fs::perms::owner_exec);
         const bool closed = form->close();
         fs::permissions(f.workspace.temDir(), fs::perms::owner_all);
         QVERIFY(closed);
         QVERIFY(f.dialogs.errors.isEmpty());
-        QCOMPARE(f.workspace.read(f.workspace.temDir() / "01.dat"), std::string("note kept"));
+        QCOMPARE(f.workspace.read(note), std::string("note kept"));
+        QCOMPARE(fileIdentity(), noteBefore);  // written where it is, no new file beside it
     }
 };
 
