@@ -47,6 +47,4 @@ inline std::string readBytes(const std::filesystem::path& file) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-inline bool runningAsRoot() { return ::geteuid() == 0; }
-
 }  // namespace veyrin::test

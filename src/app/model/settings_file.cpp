@@ -8,6 +8,7 @@
 #include "app/model/profile_text.h"
 #include "platform/model/app_error.h"
 #include "platform/model/atomic_file.h"
+#include "platform/model/file_permissions.h"
 #include "platform/model/gbk_text.h"
 
 namespace veyrin {
@@ -24,7 +25,7 @@ FileContent readFile(const std::filesystem::path& path) {
     std::error_code ec;
     auto status = std::filesystem::status(path, ec);
     if (!std::filesystem::exists(status)) return {FileState::Missing, {}};
-    if (!std::filesystem::is_regular_file(status)) return {FileState::Unreadable, {}};
+    if (!std::filesystem::is_regular_file(status) || refusesReading(path)) return {FileState::Unreadable, {}};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {FileState::Unreadable, {}};
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -8,7 +8,6 @@
 #include <QTimer>
 
 #include "anthology/model/author_lookup.h"
-#include "anthology/model/catalogue_selection.h"
 #include "anthology/model/entry_files.h"
 #include "app/model/line_file_forms.h"
 #include "app/model/settings_file.h"

@@ -55,9 +55,4 @@ SpinClientGeometry spinClientGeometry(int widgetWidth, int widgetHeight) {
     return {widgetWidth - kSpinArrowPairWidth - 5, clientHeight, clientWidth - kSpinArrowPairWidth - 3};
 }
 
-int spinStepsForHold(int heldMs) {
-    int repeats = heldMs < kSpinFirstRepeatMs ? 0 : 1 + (heldMs - kSpinFirstRepeatMs) / kSpinRepeatPeriodMs;
-    return repeats + 1;
-}
-
 }  // namespace veyrin

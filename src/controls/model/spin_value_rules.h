@@ -49,8 +49,4 @@ SpinClientGeometry spinClientGeometry(int widgetWidth, int widgetHeight);
 constexpr int kSpinFirstRepeatMs = 400;
 constexpr int kSpinRepeatPeriodMs = 100;
 
-// Steps taken while an arrow is held for heldMs and then released: the repeats so far plus the
-// click of the release itself.
-int spinStepsForHold(int heldMs);
-
 }  // namespace veyrin

@@ -55,13 +55,6 @@ TsuiUIStyle builtInStyle(TsuiUIStyle style) {
     return value >= 1 && value <= kStyleCount ? style : TsuiUIStyle::DeepBlue;
 }
 
-ThemeSource resolveTheme(bool themeFileLoaded, TsuiUIStyle style) {
-    ThemeSource source;
-    source.useThemeFile = style == TsuiUIStyle::FromThemeFile && themeFileLoaded;
-    source.style = builtInStyle(style);
-    return source;
-}
-
 TColor themeColor(TsuiUIStyle style, int position) {
     const ThemeRow* row = rowOfKind(position, ThemeKind::Colour);
     return row ? row->values[styleSlot(style)] : 0;

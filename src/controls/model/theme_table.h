@@ -29,14 +29,8 @@ constexpr int kThemePositionCount = 42;
 
 ThemeKind themeKind(int position);
 
-// Where a control's theme comes from: a loaded theme file, or one of the five built-in tables.
-struct ThemeSource {
-    bool useThemeFile = false;
-    TsuiUIStyle style = TsuiUIStyle::DeepBlue;  // never FromThemeFile
-};
-
-// FromThemeFile with no loaded theme file falls back to DeepBlue.
-ThemeSource resolveTheme(bool themeFileLoaded, TsuiUIStyle style);
+// The program loads no theme file, so FromThemeFile, like any value outside the five built-in
+// styles, reads as DeepBlue.
 TsuiUIStyle builtInStyle(TsuiUIStyle style);
 
 // Typed lookups on the built-in tables; FromThemeFile reads the DeepBlue table. A position of

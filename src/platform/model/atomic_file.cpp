@@ -5,7 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 #include <system_error>
+
+#include "platform/model/file_permissions.h"
 
 namespace veyrin {
 namespace {
@@ -17,14 +20,9 @@ std::filesystem::path followSymlink(const std::filesystem::path& target) {
     return ec ? target : real;
 }
 
-// rename() would replace a read-only file without asking, so the target's own refusal is checked
-// first: the reader made it read-only to keep it as it is.
-bool targetRefusesWrite(const std::filesystem::path& target) {
-    std::error_code ec;
-    auto status = std::filesystem::status(target, ec);
-    if (!std::filesystem::exists(status)) return false;
-    if (std::filesystem::is_directory(status)) return true;
-    return ::access(target.c_str(), W_OK) != 0;
+std::filesystem::path directoryOf(const std::filesystem::path& target) {
+    std::filesystem::path dir = target.parent_path();
+    return dir.empty() ? std::filesystem::path(".") : dir;
 }
 
 bool writeAll(int fd, const std::string& bytes) {
@@ -40,23 +38,60 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
+bool writeSyncAndClose(int fd, const std::string& bytes) {
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    if (::close(fd) != 0) ok = false;
+    return ok;
+}
+
+// Only an administrator may give a file to another user; anyone else can still keep its group
+// when they belong to it. Failing both, the file becomes the writer's, as any new file would.
+bool keepOwner(int fd, const struct stat& original) {
+    return ::fchown(fd, original.st_uid, original.st_gid) == 0 ||
+           ::fchown(fd, static_cast<uid_t>(-1), original.st_gid) == 0;
+}
+
+// The mode goes on after the owner, since a change of owner clears the set-id bits.
+void takeOverOwnerAndMode(int fd, const std::optional<struct stat>& original) {
+    if (!original) return;
+    keepOwner(fd, *original);
+    ::fchmod(fd, original->st_mode & 07777);
+}
+
+bool writeInPlace(const std::filesystem::path& target, const std::string& bytes) {
+    int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) return false;
+    return writeSyncAndClose(fd, bytes);
+}
+
+// Empty when the temporary file cannot be created beside the target, so nothing was tried yet.
+std::optional<bool> writeThroughTemporary(const std::filesystem::path& target, const std::string& bytes,
+                                          const std::optional<struct stat>& original) {
+    if (refusesWriting(directoryOf(target))) return std::nullopt;
+    const std::string tempName = target.string() + ".veyrin-tmp";
+    int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return std::nullopt;
+    takeOverOwnerAndMode(fd, original);
+    bool ok = writeSyncAndClose(fd, bytes) && ::rename(tempName.c_str(), target.c_str()) == 0;
+    if (!ok) ::unlink(tempName.c_str());
+    return ok;
+}
+
+std::optional<struct stat> statOf(const std::filesystem::path& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) return std::nullopt;
+    return st;
+}
+
 }  // namespace
 
 bool replaceFileContents(const std::filesystem::path& requested, const std::string& bytes) {
     const std::filesystem::path target = followSymlink(requested);
-    if (targetRefusesWrite(target)) return false;
-
-    const std::string tempName = target.string() + ".veyrin-tmp";
-    int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    if (ok && ::rename(tempName.c_str(), target.c_str()) != 0) ok = false;
-    if (!ok) ::unlink(tempName.c_str());
-    return ok;
+    const std::optional<struct stat> original = statOf(target);
+    if (original && (S_ISDIR(original->st_mode) || refusesWriting(target))) return false;
+    if (original && original->st_nlink > 1) return writeInPlace(target, bytes);
+    if (auto written = writeThroughTemporary(target, bytes, original)) return *written;
+    return original && writeInPlace(target, bytes);
 }
 
 }  // namespace veyrin

@@ -7,6 +7,7 @@
 
 #include "platform/model/app_error.h"
 #include "platform/model/atomic_file.h"
+#include "platform/model/file_permissions.h"
 #include "platform/model/gbk_text.h"
 
 namespace veyrin {
@@ -65,7 +66,7 @@ std::filesystem::path resolveProgramPath(const std::filesystem::path& base, cons
 std::string readWholeFile(const std::filesystem::path& base, const std::string& programPath) {
     std::filesystem::path path = resolveProgramPath(base, programPath);
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) throwCannotOpen(programPath);
+    if (std::filesystem::is_directory(path, ec) || refusesReading(path)) throwCannotOpen(programPath);
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throwCannotOpen(programPath);
     // One read of the known size (large texts load in one step); files whose size cannot be told

@@ -196,7 +196,6 @@ TEST_F(SettingsFileTest, MissingDirectoryOrADirectoryInPlaceRefusesWithTheFullPa
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFileRefusesAndKeepsItsContent) {
-    if (test::runningAsRoot()) GTEST_SKIP() << "permission bits do not stop root";
     setFile("[Font]\r\nsize1=12\r\n");
     fs::permissions(iniPath, fs::perms::owner_read);
     EXPECT_EQ(expectRefusal(ini), "Unable to write to " + iniPath.string());
@@ -205,7 +204,6 @@ TEST_F(SettingsFileTest, ReadOnlyFileRefusesAndKeepsItsContent) {
 }
 
 TEST_F(SettingsFileTest, UnreadableFileIsNotReplacedByOneHoldingOnlyTheNewKey) {
-    if (test::runningAsRoot()) GTEST_SKIP() << "permission bits do not stop root";
     setFile("[Font]\r\nsize1=12\r\n");
     fs::permissions(iniPath, fs::perms::owner_write);
     EXPECT_EQ(ini.ReadInteger("Font", "size1", 11), 11);

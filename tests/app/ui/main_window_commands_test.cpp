@@ -20,6 +20,7 @@
 #include "support/test_workspace.h"
 #include "support/veyrin_test_main.h"
 #include "textview/ui/syn_editor.h"
+#include "windows/ui/web_banner.h"
 
 using namespace veyrin;
 using namespace veyrin::testing;
@@ -307,14 +308,18 @@ private slots:
         QCOMPARE(viewText(form), std::string("start text"));
     }
 
-    void bannerRefreshesOnEveryTick() {
+    void bannerTimerRefreshesThePageOnEveryTick() {
+        {
+            Fixture f;
+            QCOMPARE(f.form->Timer1->interval(), 60000);
+            QVERIFY(f.form->Timer1->isActive());
+        }
+        // The same timer, shortened so its ticks come within the test; nothing calls the handler
+        // but the timer itself.
+        setBannerRefreshInterval(20);
         Fixture f;
-        QCOMPARE(f.banner.refreshes, 0);
-        f.form->Timer1Timer();
-        f.form->Timer1Timer();
-        QCOMPARE(f.banner.refreshes, 2);
-        QCOMPARE(f.form->Timer1->interval(), 60000);
-        QVERIFY(f.form->Timer1->isActive());
+        setBannerRefreshInterval(60000);
+        QTRY_VERIFY_WITH_TIMEOUT(f.banner.refreshes >= 2, 5000);
     }
 };
 

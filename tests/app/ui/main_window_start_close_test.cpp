@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "app/model/settings_file.h"
 #include "app/ui/main_window.h"
@@ -234,6 +235,48 @@ private slots:
         QCOMPARE(f.dialogs.errors.size(), 1);
         QVERIFY(f.dialogs.errors[0].startsWith(QStringLiteral("Unable to write to ")));
         QVERIFY(f.dialogs.errors[0].contains(QStringLiteral("Tcini.ini")));
+    }
+
+    // Permission bits decide, so the file stays as the reader kept it even for an administrator.
+    void readOnlyFilesKeepTheWindowOpenWhoeverRunsTheProgram() {
+        namespace fs = std::filesystem;
+        Fixture f;
+        f.workspace.writeSettings("[Font]\r\nsize1=12\r\n");
+        auto form = f.start();
+        const fs::path view = f.workspace.temDir() / "00.dat";
+        const std::string viewBefore = f.workspace.read(view);
+        form->memo3->Lines().SetTextStr("changed");
+        fs::permissions(view, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        QVERIFY(!form->close());
+        QCOMPARE(f.dialogs.errors, QStringList{QStringLiteral("Cannot create file Tem\\00.dat.")});
+        QCOMPARE(f.workspace.read(view), viewBefore);
+
+        fs::permissions(view, fs::perms::owner_read | fs::perms::owner_write);
+        fs::permissions(f.workspace.settingsFile(), fs::perms::owner_read);
+        QVERIFY(!form->close());
+        QCOMPARE(f.dialogs.errors.size(), 2);
+        QVERIFY(f.dialogs.errors[1].startsWith(QStringLiteral("Unable to write to ")));
+        QCOMPARE(f.workspace.read(f.workspace.settingsFile()), std::string("[Font]\r\nsize1=12\r\n"));
+    }
+
+    void temDirectoryThatTakesNoNewFileStillSavesItsFiles() {
+        namespace fs = std::filesystem;
+        Fixture f;
+        auto form = f.start();
+        form->Memo1->setPlainText(QStringLiteral("note kept"));
+        const fs::path note = f.workspace.temDir() / "01.dat";
+        const auto fileIdentity = [&note] {
+            struct stat st {};
+            return ::stat(note.c_str(), &st) == 0 ? st.st_ino : ino_t{0};
+        };
+        const ino_t noteBefore = fileIdentity();
+        fs::permissions(f.workspace.temDir(), fs::perms::owner_read | fs::perms::owner_exec);
+        const bool closed = form->close();
+        fs::permissions(f.workspace.temDir(), fs::perms::owner_all);
+        QVERIFY(closed);
+        QVERIFY(f.dialogs.errors.isEmpty());
+        QCOMPARE(f.workspace.read(note), std::string("note kept"));
+        QCOMPARE(fileIdentity(), noteBefore);  // written where it is, no new file beside it
     }
 };
 

@@ -66,13 +66,6 @@ TEST(SpinValueRules, ArrowPairPlacement) {
     EXPECT_EQ(g.textWidth, 43 - 22 - 3);
 }
 
-TEST(SpinValueRules, HeldArrowSteps) {
-    EXPECT_EQ(spinStepsForHold(0), 1);
-    EXPECT_EQ(spinStepsForHold(399), 1);
-    EXPECT_EQ(spinStepsForHold(400), 2);
-    EXPECT_EQ(spinStepsForHold(650), 4);  // 400, 500, 600 and the release
-}
-
 TEST(ColorShading, StepsMoveLuminanceOnly) {
     EXPECT_EQ(lighterShade(0xE1EAEB, 0), 0xE1EAEB);
     EXPECT_EQ(darkerShade(0x336699, 0), 0x336699);

@@ -46,13 +46,7 @@ TEST(ThemeTable, KindMismatchGivesZeroFalseOrNothing) {
     }
 }
 
-TEST(ThemeTable, FromThemeFileWithoutFileIsDeepBlue) {
-    ThemeSource source = resolveTheme(false, TsuiUIStyle::FromThemeFile);
-    EXPECT_FALSE(source.useThemeFile);
-    EXPECT_EQ(source.style, TsuiUIStyle::DeepBlue);
-    EXPECT_TRUE(resolveTheme(true, TsuiUIStyle::FromThemeFile).useThemeFile);
-    EXPECT_FALSE(resolveTheme(true, TsuiUIStyle::WinXP).useThemeFile);
-    EXPECT_EQ(resolveTheme(true, TsuiUIStyle::WinXP).style, TsuiUIStyle::WinXP);
+TEST(ThemeTable, FromThemeFileAndUnknownStylesReadTheDeepBlueTable) {
     EXPECT_EQ(themeBitmapName(TsuiUIStyle::FromThemeFile, 1), "DEEPBLUE_BUTTON");
     EXPECT_EQ(themeColor(TsuiUIStyle::FromThemeFile, 15), 0xE8E8E8);
     EXPECT_EQ(themeBitmapName(static_cast<TsuiUIStyle>(9), 1), "DEEPBLUE_BUTTON");
