@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/ui/app_paths.h"
-#include "app/ui/main_pictures.h"
+#include "windows/ui/program_pictures.h"
 #include "app/ui/main_window.h"
 #include "app/ui/veyrin_application.h"
 #include "windows/ui/reading_window.h"
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
 
     veyrin::TForm1 form1(veyrin::AppPaths::fromProcess());
     std::unique_ptr<veyrin::TForm3> form3;
-    veyrin::runReportingErrors(&form1, [&] { form3 = std::make_unique<veyrin::TForm3>(form1); });
+    veyrin::runReportingErrors(&form1, [&] { form3 = std::make_unique<veyrin::TForm3>(form1.readingSnapshot()); });
 
     form1.centreOnScreen();
     form1.show();

@@ -28,7 +28,7 @@
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
 #include "windows/ui/about_window.h"
-#include "app/ui/main_pictures.h"
+#include "windows/ui/program_pictures.h"
 #include "windows/ui/reading_window.h"
 #include "windows/ui/web_banner.h"
 
@@ -455,8 +455,23 @@ void TForm1::n22Click() {
 }
 
 void TForm1::memo3DblClick() {
-    TForm3 reading(*this);
+    TForm3 reading(readingSnapshot());
     reading.open();
+}
+
+ReadingSnapshot TForm1::readingSnapshot() const {
+    ReadingSnapshot snapshot;
+    const TSynEditStringList& lines = memo3->Lines();
+    snapshot.lines.reserve(static_cast<size_t>(lines.Count()));
+    for (int i = 0; i < lines.Count(); ++i) snapshot.lines.emplace_back(lines.GetView(i));
+    snapshot.fontName = memo3->fontName();
+    snapshot.fontColor = memo3->fontColor();
+    snapshot.fontSize = memo3->fontSize();
+    snapshot.background = memo3->color();
+    snapshot.ruledLines = memo3->LineDivider().Visible();
+    snapshot.note1 = Memo1->gbkText();
+    snapshot.note2 = Memo2->gbkText();
+    return snapshot;
 }
 
 void TForm1::Timer1Timer() { banner_->refresh(); }

@@ -14,6 +14,7 @@
 #include "app/ui/app_paths.h"
 #include "platform/ui/dialog_service.h"
 #include "skin/ui/frame_host.h"
+#include "windows/model/reading_snapshot.h"
 
 class QLabel;
 class QLineEdit;
@@ -103,6 +104,8 @@ public:
     void n44Click();
     void n22Click();
     void memo3DblClick();
+    // What a reading window copies from this window when it is made.
+    ReadingSnapshot readingSnapshot() const;
     void Timer1Timer();
 
     // The font dialog's own font, kept between openings (宋体 11 points at first).

@@ -250,6 +250,12 @@ void TSynEditStringList::Assign(const TSynEditStringList& other) {
     AddStrings(other);
 }
 
+void TSynEditStringList::Assign(const std::vector<std::string>& lines) {
+    UpdateScope update(*this);
+    Clear();
+    AddStrings(lines);
+}
+
 std::string_view TSynEditStringList::keepBuffer(std::string bytes) {
     auto buffer = std::make_shared<const std::string>(std::move(bytes));
     buffers_.push_back(buffer);

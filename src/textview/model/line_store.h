@@ -97,6 +97,7 @@ public:
     void AddStrings(const std::vector<std::string>& lines);
     // Begin update, Clear, AddStrings, end update. The file format is not copied.
     void Assign(const TSynEditStringList& other);
+    void Assign(const std::vector<std::string>& lines);
 
     // Splits like a load (CR, LF, CR LF, LF CR) but keeps trailing blank lines and the format.
     void SetTextStr(std::string_view text);

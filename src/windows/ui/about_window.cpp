@@ -1,7 +1,11 @@
 #include "windows/ui/about_window.h"
 
+#include <algorithm>
+
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "controls/ui/sui_button.h"
 #include "platform/ui/font_faces.h"
@@ -24,6 +28,19 @@ QString u8(const char* text) { return QString::fromUtf8(text); }
 void AboutLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void AboutLabel::paintEvent(QPaintEvent* event) {
+    if (isEnabled()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(toQColor(clBtnHighlight));
+    p.drawText(contentsRect().translated(1, 1), static_cast<int>(alignment()), text());
+    p.setPen(toQColor(clBtnShadow));
+    p.drawText(contentsRect(), static_cast<int>(alignment()), text());
 }
 
 TForm2::TForm2(QWidget* parent) : FrameHost(parent) {
@@ -66,7 +83,10 @@ TForm2::TForm2(QWidget* parent) : FrameHost(parent) {
 
 AboutLabel* TForm2::addLabel(int x, int y, int w, int h, const QString& text, const QFont& font, const QColor& colour) {
     auto* label = new AboutLabel(text, client());
-    label->setGeometry(x, y, w, h);
+    // As with auto-sized labels, a label is at least as tall as its font's cell. The design heights
+    // come from faces whose cell is just their character height; a face with a taller cell (the
+    // 黑体 title's) would otherwise lose its descenders at the label's bottom edge.
+    label->setGeometry(x, y, w, std::max(h, QFontMetrics(font).height()));
     label->setFont(font);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();

@@ -23,6 +23,9 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Disabled text is embossed, as on every other control of the program, whatever colour the
+    // label's text has when enabled.
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class TForm2 : public FrameHost {

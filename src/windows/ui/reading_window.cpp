@@ -10,14 +10,13 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/ui/main_pictures.h"
-#include "app/ui/main_window.h"
 #include "controls/ui/plain_memo.h"
 #include "controls/ui/sui_panel.h"
 #include "platform/ui/font_faces.h"
 #include "platform/ui/qt_color.h"
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
+#include "windows/ui/program_pictures.h"
 
 namespace veyrin {
 namespace {
@@ -48,14 +47,14 @@ bool clipboardHasText() {
 
 }  // namespace
 
-TForm3::TForm3(TForm1& mainWindow, QWidget* parent) : FrameHost(parent) {
+TForm3::TForm3(const ReadingSnapshot& fromMainWindow, QWidget* parent) : FrameHost(parent) {
     setCaption(QString::fromUtf8("Veyrin阅读"));
     setResizable(true);
     useStoredSkin(TbsBorderIcons{});
     setClientSize(817, 563);
     buildControls();
     buildActions();
-    FormCreate(mainWindow);
+    FormCreate(fromMainWindow);
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TForm3::updateActions);
     connect(qApp, &QApplication::focusChanged, this, &TForm3::updateActions);
@@ -85,8 +84,10 @@ void TForm3::buildControls() {
     suiPanel1->setPanelHeight(kPanelHeight);
     layout->addWidget(suiPanel1);
 
-    // The notes fill the panel's content area, which the panel keeps as its contents margins.
+    // The notes fill exactly the panel's content area, which the panel keeps as its contents
+    // margins; a layout's own margins would inset them a second time.
     auto* notes = new QHBoxLayout(suiPanel1);
+    notes->setContentsMargins(0, 0, 0, 0);
     notes->setSpacing(0);
     Memo1 = new PlainMemo(suiPanel1);
     Memo1->setFixedWidth(kMemo1Width);
@@ -199,15 +200,15 @@ void TForm3::updateActions() {
     EditDelete1->setEnabled(del);
 }
 
-void TForm3::FormCreate(TForm1& main) {
-    memo3->assignLines(main.memo3->Lines());
-    memo3->setFontName(main.memo3->fontName());
-    memo3->setFontColor(main.memo3->fontColor());
-    memo3->setFontSize(main.memo3->fontSize());
-    memo3->setColor(main.memo3->color());
-    memo3->LineDivider().setVisible(main.memo3->LineDivider().Visible());
-    Memo1->setGbkText(main.Memo1->gbkText());
-    Memo2->setGbkText(main.Memo2->gbkText());
+void TForm3::FormCreate(const ReadingSnapshot& main) {
+    memo3->Lines().Assign(main.lines);
+    memo3->setFontName(main.fontName);
+    memo3->setFontColor(main.fontColor);
+    memo3->setFontSize(main.fontSize);
+    memo3->setColor(main.background);
+    memo3->LineDivider().setVisible(main.ruledLines);
+    Memo1->setGbkText(main.note1);
+    Memo2->setGbkText(main.note2);
 }
 
 void TForm3::open() {

@@ -6,12 +6,12 @@
 #include <QAction>
 
 #include "skin/ui/frame_host.h"
+#include "windows/model/reading_snapshot.h"
 
 class QToolBar;
 
 namespace veyrin {
 
-class TForm1;
 class TSynEditor;
 class TsuiPanel;
 class PlainMemo;
@@ -19,7 +19,7 @@ class PlainMemo;
 class TForm3 : public FrameHost {
     Q_OBJECT
 public:
-    explicit TForm3(TForm1& mainWindow, QWidget* parent = nullptr);
+    explicit TForm3(const ReadingSnapshot& fromMainWindow, QWidget* parent = nullptr);
     ~TForm3() override;
 
     TsuiPanel* suiPanel1 = nullptr;
@@ -36,8 +36,8 @@ public:
     QAction* EditDelete1 = nullptr;
     QAction* Action1 = nullptr;
 
-    // Copies the main window's state, in the order the window relies on.
-    void FormCreate(TForm1& mainWindow);
+    // Takes over the main window's state, in the order the view's setters rely on.
+    void FormCreate(const ReadingSnapshot& fromMainWindow);
     // Re-evaluates which actions apply to the focused control; runs whenever the program is idle.
     void updateActions();
     // Shows the window maximised and modal; returns when it closes.

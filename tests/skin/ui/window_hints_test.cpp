@@ -47,7 +47,7 @@ private slots:
                 2 * QFontMetrics(SkinToolTips::instance()->hintWindow().hintFont()).lineSpacing());
 
         {
-            TForm3 reading(*f.form);
+            TForm3 reading(f.form->readingSnapshot());
             QCOMPARE(TbsSkinHint::applicationHint(), reading.skinComponents().hint);
             reading.show();
             QVERIFY(QTest::qWaitForWindowExposed(&reading));

@@ -48,7 +48,7 @@ private slots:
         f.form->Memo1->setPlainText(QStringLiteral("first note"));
         f.form->Memo2->setPlainText(QStringLiteral("second note"));
 
-        TForm3 reading(*f.form);
+        TForm3 reading(f.form->readingSnapshot());
         QCOMPARE(reading.memo3->Lines().GetTextStr(), view.Lines().GetTextStr());
         QCOMPARE(reading.memo3->fontName(), view.fontName());
         QCOMPARE(reading.memo3->fontSize(), 14);
@@ -67,19 +67,19 @@ private slots:
         MainWindowFixture f;
         std::string before = f.form->memo3->Lines().GetTextStr();
         {
-            TForm3 reading(*f.form);
+            TForm3 reading(f.form->readingSnapshot());
             reading.memo3->Lines().Add("typed in the reading window");
             reading.Memo1->setPlainText(QStringLiteral("changed"));
         }
         QCOMPARE(f.form->memo3->Lines().GetTextStr(), before);
         QVERIFY(f.form->Memo1->toPlainText().isEmpty());
-        TForm3 again(*f.form);
+        TForm3 again(f.form->readingSnapshot());
         QCOMPARE(again.memo3->Lines().GetTextStr(), before);
     }
 
     void actionsFollowTheFocusedPlainBox() {
         MainWindowFixture f;
-        TForm3 reading(*f.form);
+        TForm3 reading(f.form->readingSnapshot());
         reading.Memo2->setPlainText(QStringLiteral("abc def"));
         focusAndWait(reading, reading.Memo2);
         QVERIFY(!reading.EditCut1->isEnabled());
@@ -100,7 +100,7 @@ private slots:
 
     void actionsFollowTheFocusedTextView() {
         MainWindowFixture f;
-        TForm3 reading(*f.form);
+        TForm3 reading(f.form->readingSnapshot());
         focusAndWait(reading, reading.memo3);
         QVERIFY(!reading.memo3->hasSelection());
         QVERIFY(!reading.EditCut1->isEnabled());
@@ -115,16 +115,28 @@ private slots:
 
     void noTextControlFocusedDisablesEverything() {
         MainWindowFixture f;
-        TForm3 reading(*f.form);
+        TForm3 reading(f.form->readingSnapshot());
         reading.updateActions();
         for (QAction* action : {reading.EditCut1, reading.EditCopy1, reading.EditPaste1, reading.EditSelectAll1,
                                 reading.EditUndo1, reading.EditDelete1})
             QVERIFY(!action->isEnabled());
     }
 
+    void notesFillThePanelBelowItsTitleStrip() {
+        MainWindowFixture f;
+        TForm3 reading(f.form->readingSnapshot());
+        reading.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&reading));
+        const QRect panel = reading.suiPanel1->rect();
+        QCOMPARE(panel.height(), 145);
+        // 24 below the top (MacOS strip of 21 and 3), 4 in from the sides and the bottom.
+        QCOMPARE(reading.Memo1->geometry(), QRect(4, 24, 373, 145 - 24 - 4));
+        QCOMPARE(reading.Memo2->geometry(), QRect(4 + 373, 24, panel.width() - 4 - 4 - 373, 145 - 24 - 4));
+    }
+
     void panelFoldsAndTheViewGrows() {
         MainWindowFixture f;
-        TForm3 reading(*f.form);
+        TForm3 reading(f.form->readingSnapshot());
         reading.resize(900, 700);
         reading.show();
         QVERIFY(QTest::qWaitForWindowExposed(&reading));

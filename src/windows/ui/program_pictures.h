@@ -1,6 +1,7 @@
 #pragma once
-// The compiled-in pictures of the main window's picture buttons and of the reading window's tool
-// bar, looked up by what they show.
+// The compiled-in pictures of the main window's picture buttons, of the reading window's tool bar
+// and the program's icon, looked up by what they show. They sit with the windows, below the
+// program layer, so every window can use them without reaching up into the main window.
 
 #include <QIcon>
 #include <QImage>

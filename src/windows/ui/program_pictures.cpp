@@ -1,4 +1,4 @@
-#include "app/ui/main_pictures.h"
+#include "windows/ui/program_pictures.h"
 
 #include <QString>
 
