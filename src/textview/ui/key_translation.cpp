@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+#include <algorithm>
 #include <array>
 
 #if defined(VEYRIN_HAVE_XCB) && QT_CONFIG(xcb)
@@ -32,6 +33,15 @@ constexpr std::array<SymbolKey, 21> kSymbolRow{{
 }};
 constexpr int kSpaceKey = 0x20;
 
+int symbolRowKey(quint32 code, bool shifted) {
+    const auto found = std::find_if(kSymbolRow.begin(), kSymbolRow.end(), [&](const SymbolKey& symbol) {
+        return code == static_cast<quint32>(shifted ? symbol.shifted : symbol.plain);
+    });
+    if (found == kSymbolRow.end()) return 0;
+    const SymbolKey& symbol = *found;
+    return symbol.key;
+}
+
 bool isDigit(quint32 code) { return code >= '0' && code <= '9'; }
 
 // Latin keysyms and Qt's keys for printable ASCII are both the character codes (Qt's letters are
@@ -40,16 +50,10 @@ int characterKey(quint32 code) {
     if (isDigit(code) || (code >= 'A' && code <= 'Z')) return static_cast<int>(code);
     if (code >= 'a' && code <= 'z') return static_cast<int>(code - 'a' + 'A');
     if (code == ' ') return kSpaceKey;
-    for (const SymbolKey& symbol : kSymbolRow)
-        if (code == static_cast<quint32>(symbol.plain)) return symbol.key;
-    return 0;
+    return symbolRowKey(code, false);
 }
 
-int usShiftedSymbolKey(quint32 code) {
-    for (const SymbolKey& symbol : kSymbolRow)
-        if (code == static_cast<quint32>(symbol.shifted)) return symbol.key;
-    return 0;
-}
+int usShiftedSymbolKey(quint32 code) { return symbolRowKey(code, true); }
 
 #ifdef VEYRIN_READS_X11_KEYMAP
 
@@ -70,16 +74,15 @@ public:
 
 private:
     static bool holds(std::span<const quint32> row, quint32 sym) {
-        for (quint32 entry : row)
-            if (entry == sym) return true;
-        return false;
+        return std::find(row.begin(), row.end(), sym) != row.end();
     }
 
     std::span<const quint32> row(int keycode) const {
-        const int index = keycode - minKeycode_;
-        if (perKeycode_ <= 0 || index < 0 || static_cast<size_t>((index + 1) * perKeycode_) > syms_.size()) return {};
-        return std::span<const quint32>(syms_).subspan(static_cast<size_t>(index * perKeycode_),
-                                                       static_cast<size_t>(perKeycode_));
+        if (perKeycode_ <= 0 || keycode < minKeycode_) return {};
+        const auto width = static_cast<size_t>(perKeycode_);
+        const size_t start = static_cast<size_t>(keycode - minKeycode_) * width;
+        if (start + width > syms_.size()) return {};
+        return std::span<const quint32>(syms_).subspan(start, width);
     }
 
     void fetch(xcb_connection_t* connection) {
