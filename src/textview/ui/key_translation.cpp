@@ -62,14 +62,14 @@ int usShiftedSymbolKey(quint32 code) { return symbolRowKey(code, true); }
 class CoreKeyboardMap {
 public:
     std::span<const quint32> row(xcb_connection_t* connection, int keycode, quint32 reportedSym) {
-        if (connection != connection_ || !holds(row(keycode), reportedSym)) {
+        if (connection != connection_ || !holds(stored(keycode), reportedSym)) {
             const std::pair<int, quint32> press{keycode, reportedSym};
             // A symbol the core map cannot hold (a third layout group) would otherwise cost a
             // round trip on every press.
             if (connection != connection_ || lastMiss_ != press) fetch(connection);
-            if (!holds(row(keycode), reportedSym)) lastMiss_ = press;
+            if (!holds(stored(keycode), reportedSym)) lastMiss_ = press;
         }
-        return row(keycode);
+        return stored(keycode);
     }
 
 private:
@@ -77,7 +77,7 @@ private:
         return std::find(row.begin(), row.end(), sym) != row.end();
     }
 
-    std::span<const quint32> row(int keycode) const {
+    std::span<const quint32> stored(int keycode) const {
         if (perKeycode_ <= 0 || keycode < minKeycode_) return {};
         const auto width = static_cast<size_t>(perKeycode_);
         const size_t start = static_cast<size_t>(keycode - minKeycode_) * width;

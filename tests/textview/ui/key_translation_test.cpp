@@ -3,7 +3,6 @@
 #include <QtTest>
 
 #include <array>
-#include <memory>
 #include <string>
 
 #include "textview/model/key_strokes.h"
