@@ -37,7 +37,7 @@ void TSynEditingController::executeCommand(TSynEditorCommand command, std::strin
 // --- Keyboard ---------------------------------------------------------------------------------
 
 void TSynEditingController::keyPress(QKeyEvent* event) {
-    const int key = virtualKeyFor(event->key());
+    const int key = virtualKeyFor(*event);
     // The view does not want tabs: Tab belongs to the focus chain, never to the text.
     if (key == vk::Tab) {
         event->ignore();
