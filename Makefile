@@ -10,7 +10,8 @@ DEBIAN_PACKAGES := cmake g++ ninja-build pkg-config zlib1g-dev \
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl1-mesa-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2 \
-  xvfb xauth xdotool x11-utils imagemagick openbox trayer
+  libx11-dev libxcb1-dev \
+  xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick openbox trayer
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
