@@ -166,7 +166,7 @@ public:
 signals:
     void dblClicked();
     void statusChanged();
-    // The lines were cleared: whoever keeps undo and redo empties them.
+    // The lines were emptied (a load, a clear, a new text); the history has already started anew.
     void linesCleared();
     void caretMoved();
 
