@@ -166,7 +166,7 @@ public:
 signals:
     void dblClicked();
     void statusChanged();
-    // The lines were emptied (a load, a clear, a new text); the history has already started anew.
+    // The lines were emptied (a load, a clear, a new text).
     void linesCleared();
     void caretMoved();
 
