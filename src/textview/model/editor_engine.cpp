@@ -63,13 +63,19 @@ std::string changeCaseOf(std::string_view text, TSynEditorCommand command) {
 
 class TSynEditEngine::UpdateScope {
 public:
-    explicit UpdateScope(ISynEditHost& host) : host_(host) { host_.beginUpdate(); }
-    ~UpdateScope() { host_.endUpdate(); }
+    explicit UpdateScope(TSynEditEngine& engine) : engine_(engine) {
+        ++engine_.ownUpdates_;
+        engine_.lines().BeginUpdate();
+    }
+    ~UpdateScope() {
+        engine_.lines().EndUpdate();
+        --engine_.ownUpdates_;
+    }
     UpdateScope(const UpdateScope&) = delete;
     UpdateScope& operator=(const UpdateScope&) = delete;
 
 private:
-    ISynEditHost& host_;
+    TSynEditEngine& engine_;
 };
 
 class TSynEditEngine::UndoBlock {
@@ -83,49 +89,31 @@ private:
     TSynEditUndoList& list_;
 };
 
-// --- Positions --------------------------------------------------------------------------------
-
-TBufferCoord TSynEditEngine::normalise(TBufferCoord pos) const {
-    const int count = host_.lineCount();
-    pos.Line = std::clamp(pos.Line, 1, std::max(1, count));
-    if (count == 0) return {1, 1};
-    const std::string_view text = line(pos.Line);
-    pos.Char = std::clamp(pos.Char, 1, static_cast<int>(text.size()) + 1);
-    pos.Char = charBoundaryAtOrBefore(text, pos.Char);
-    return pos;
+TSynEditEngine::TSynEditEngine(TSynViewModel& view, ISynEditClipboard& clipboard) : view_(view), clipboard_(clipboard) {
+    view_.lines().addObserver(this);
 }
 
+TSynEditEngine::~TSynEditEngine() { view_.lines().removeObserver(this); }
+
+// A change that did not come through the engine cannot be undone from the history: it starts anew.
+void TSynEditEngine::linesChanged(const TSynLinesChange&) {
+    if (ownUpdates_ > 0) return;
+    undoList_.clear();
+    redoList_.clear();
+    preferredDisplayCol_ = 0;
+}
+
+// --- Positions --------------------------------------------------------------------------------
+
 TBufferCoord TSynEditEngine::endOfText() const {
-    const int count = host_.lineCount();
+    const int count = lineCount();
     if (count == 0) return {1, 1};
     return {lineLength(count) + 1, count};
 }
 
-TBufferCoord TSynEditEngine::selStart() const { return std::min(host_.caret(), host_.anchor()); }
-TBufferCoord TSynEditEngine::selEnd() const { return std::max(host_.caret(), host_.anchor()); }
-
-std::string TSynEditEngine::selectedText() const {
-    return hasSelection() ? textInRange(selStart(), selEnd()) : std::string();
-}
-
-std::string TSynEditEngine::textInRange(TBufferCoord from, TBufferCoord to) const {
-    if (host_.lineCount() == 0 || !(from < to)) return {};
-    from = normalise(from);
-    to = normalise(to);
-    if (from.Line == to.Line) return std::string(line(from.Line).substr(from.Char - 1, to.Char - from.Char));
-    std::string out(line(from.Line).substr(from.Char - 1));
-    for (int l = from.Line + 1; l < to.Line; ++l) {
-        out += "\r\n";
-        out += line(l);
-    }
-    out += "\r\n";
-    out += line(to.Line).substr(0, to.Char - 1);
-    return out;
-}
-
 std::string TSynEditEngine::text() const {
     std::string out;
-    for (int l = 1; l <= host_.lineCount(); ++l) {
+    for (int l = 1; l <= lineCount(); ++l) {
         if (l > 1) out += "\r\n";
         out += line(l);
     }
@@ -153,32 +141,18 @@ void TSynEditEngine::setSelection(TBufferCoord anchor, TBufferCoord caret) {
 
 void TSynEditEngine::placeCaret(TBufferCoord pos, bool keepAnchor) {
     pos = normalise(pos);
-    placeSelection(keepAnchor ? host_.anchor() : pos, pos);
+    placeSelection(keepAnchor ? view_.anchor() : pos, pos);
 }
 
-void TSynEditEngine::placeSelection(TBufferCoord anchor, TBufferCoord caret) {
-    host_.setCaretAndAnchor(normalise(caret), normalise(anchor));
-    ensureCaretVisible();
-}
+void TSynEditEngine::placeSelection(TBufferCoord anchor, TBufferCoord caret) { view_.setCaretAndAnchor(caret, anchor); }
 
 void TSynEditEngine::selectAll() { setSelection({1, 1}, endOfText()); }
 
 void TSynEditEngine::selectWordAt(TBufferCoord pos) {
     pos = normalise(pos);
-    if (host_.lineCount() == 0) return moveCaret(pos);
+    if (lineCount() == 0) return moveCaret(pos);
     const auto [first, last] = wordRangeAt(line(pos.Line), pos.Char);
     setSelection({first, pos.Line}, {last, pos.Line});
-}
-
-void TSynEditEngine::ensureCaretVisible() {
-    if (host_.rowCount() == 0) return;
-    const int row = host_.bufferToDisplay(host_.caret()).Row;
-    const int top = host_.topLine();
-    const int rows = std::max(1, host_.linesInWindow());
-    if (row < top)
-        host_.setTopLine(row);
-    else if (row >= top + rows)
-        host_.setTopLine(row - rows + 1);
 }
 
 // --- Movement ---------------------------------------------------------------------------------
@@ -190,17 +164,17 @@ TBufferCoord TSynEditEngine::charLeft(TBufferCoord pos) const {
 }
 
 TBufferCoord TSynEditEngine::charRight(TBufferCoord pos) const {
-    if (host_.lineCount() == 0) return pos;
+    if (lineCount() == 0) return pos;
     if (pos.Char <= lineLength(pos.Line)) return {nextCharCol(line(pos.Line), pos.Char), pos.Line};
-    if (pos.Line < host_.lineCount()) return {1, pos.Line + 1};
+    if (pos.Line < lineCount()) return {1, pos.Line + 1};
     return pos;
 }
 
 TBufferCoord TSynEditEngine::wordRight(TBufferCoord pos) const {
-    if (host_.lineCount() == 0) return pos;
+    if (lineCount() == 0) return pos;
     const std::string_view text = line(pos.Line);
     const int length = static_cast<int>(text.size());
-    if (pos.Char > length) return pos.Line < host_.lineCount() ? TBufferCoord{1, pos.Line + 1} : pos;
+    if (pos.Char > length) return pos.Line < lineCount() ? TBufferCoord{1, pos.Line + 1} : pos;
     int i = pos.Char - 1;
     const TSynCharClass cls = classifyCharAt(text, i);
     if (cls != TSynCharClass::symbol) {
@@ -227,39 +201,47 @@ TBufferCoord TSynEditEngine::wordLeft(TBufferCoord pos) const {
 }
 
 TBufferCoord TSynEditEngine::rowStart(TBufferCoord pos) const {
-    if (host_.rowCount() == 0) return {1, 1};
-    return host_.displayToBuffer({1, host_.bufferToDisplay(pos).Row});
+    if (view_.rowCount() == 0) return {1, 1};
+    return view_.displayToBuffer({1, view_.bufferToDisplay(pos).Row});
+}
+
+// End stops where Home's row ends: after the last cell of the line's last row, else before the
+// row's last character (the position after it opens the next row), so a hanging blank stays on it.
+TBufferCoord TSynEditEngine::rowEnd(TBufferCoord pos) const {
+    if (view_.rowCount() == 0) return {1, 1};
+    const int row = view_.bufferToDisplay(pos).Row;
+    return columnInRow(row, view_.rowLength(row) + 1);
 }
 
 // The buffer position at a display column of a row: a column past the row's end stops at the
 // end (the last row of a line may hold the caret after its last byte; the others may not, as that
 // position belongs to the next row), and a column on a trail byte moves onto the character's start.
 TBufferCoord TSynEditEngine::columnInRow(int row, int displayCol) const {
-    const TBufferCoord start = host_.displayToBuffer({1, row});
-    const int length = host_.rowLength(row);
-    const bool lastRowOfLine = row >= host_.rowCount() || host_.displayToBuffer({1, row + 1}).Line != start.Line;
+    const TBufferCoord start = view_.displayToBuffer({1, row});
+    const int length = view_.rowLength(row);
+    const bool lastRowOfLine = view_.isLastRowOfLine(row);
     const int maxCol = std::max(1, lastRowOfLine ? length + 1 : length);
     const TDisplayCoord target{std::min(displayCol, maxCol), row};
-    TBufferCoord pos = host_.displayToBuffer(target);
+    TBufferCoord pos = view_.displayToBuffer(target);
     if (pos.Line != start.Line) return start;
-    if (host_.bufferToDisplay(pos) != target && pos.Char > start.Char)
+    if (view_.bufferToDisplay(pos) != target && pos.Char > start.Char)
         pos.Char = previousCharCol(line(pos.Line), pos.Char);
     return normalise(pos);
 }
 
 TBufferCoord TSynEditEngine::moveVertically(int rows) {
-    const int rowCount = host_.rowCount();
-    if (rowCount == 0) return host_.caret();
-    const TDisplayCoord display = host_.bufferToDisplay(host_.caret());
+    const int rowCount = view_.rowCount();
+    if (rowCount == 0) return view_.caret();
+    const TDisplayCoord display = view_.bufferToDisplay(view_.caret());
     if (preferredDisplayCol_ == 0) preferredDisplayCol_ = display.Column;
     const int target = std::clamp(display.Row + rows, 1, rowCount);
-    if (target == display.Row) return host_.caret();
+    if (target == display.Row) return view_.caret();
     return columnInRow(target, preferredDisplayCol_);
 }
 
 void TSynEditEngine::pageMove(int direction, bool select) {
-    const int rows = std::max(1, host_.linesInWindow());
-    host_.setTopLine(host_.topLine() + direction * rows);
+    const int rows = std::max(1, view_.linesInWindow());
+    view_.setTopLine(view_.topLine() + direction * rows);
     undoList_.addGroupBreak();
     placeCaret(moveVertically(direction * rows), select);
 }
@@ -267,7 +249,7 @@ void TSynEditEngine::pageMove(int direction, bool select) {
 bool TSynEditEngine::executeMove(TSynEditorCommand command, TBufferCoord pos) {
     const bool select = isSelectionCommand(command);
     const TSynEditorCommand base = select ? command - ecSelection : command;
-    const TBufferCoord caret = host_.caret();
+    const TBufferCoord caret = view_.caret();
     auto go = [&](TBufferCoord target) {
         undoList_.addGroupBreak();
         placeCaret(target, select);
@@ -280,15 +262,15 @@ bool TSynEditEngine::executeMove(TSynEditorCommand command, TBufferCoord pos) {
         case ecWordLeft: go(wordLeft(caret)); return true;
         case ecWordRight: go(wordRight(caret)); return true;
         case ecLineStart: go(rowStart(caret)); return true;
-        case ecLineEnd: go({lineLength(caret.Line) + 1, caret.Line}); return true;
+        case ecLineEnd: go(rowEnd(caret)); return true;
         case ecPageUp: pageMove(-1, select); return true;
         case ecPageDown: pageMove(1, select); return true;
         case ecPageTop:
         case ecPageBottom: {
-            if (host_.rowCount() == 0) return true;
-            const int top = host_.topLine();
-            const int row = base == ecPageTop ? top : std::min(top + std::max(1, host_.linesInWindow()) - 1, host_.rowCount());
-            go(columnInRow(row, host_.bufferToDisplay(caret).Column));
+            if (view_.rowCount() == 0) return true;
+            const int top = view_.topLine();
+            const int row = base == ecPageTop ? top : std::min(top + std::max(1, view_.linesInWindow()) - 1, view_.rowCount());
+            go(columnInRow(row, view_.bufferToDisplay(caret).Column));
             return true;
         }
         case ecEditorTop: go({1, 1}); return true;
@@ -304,19 +286,19 @@ bool TSynEditEngine::executeMove(TSynEditorCommand command, TBufferCoord pos) {
 
 TBufferCoord TSynEditEngine::rawInsert(TBufferCoord at, std::string_view text) {
     const std::vector<std::string> parts = splitTextLines(text);
-    if (host_.lineCount() == 0) host_.insertLine(0, "");
+    if (lineCount() == 0) lines().Insert(0, "");
     at = normalise(at);
     const std::string current(line(at.Line));
     const std::string head = current.substr(0, static_cast<size_t>(at.Char - 1));
     const std::string tail = current.substr(static_cast<size_t>(at.Char - 1));
     if (parts.size() == 1) {
-        host_.putLine(at.Line - 1, head + parts[0] + tail);
+        lines().Put(at.Line - 1, head + parts[0] + tail);
         return {at.Char + static_cast<int>(parts[0].size()), at.Line};
     }
-    host_.putLine(at.Line - 1, head + parts[0]);
+    lines().Put(at.Line - 1, head + parts[0]);
     const int last = static_cast<int>(parts.size()) - 1;
-    for (int i = 1; i < last; ++i) host_.insertLine(at.Line - 1 + i, parts[static_cast<size_t>(i)]);
-    host_.insertLine(at.Line - 1 + last, parts.back() + tail);
+    for (int i = 1; i < last; ++i) lines().Insert(at.Line - 1 + i, parts[static_cast<size_t>(i)]);
+    lines().Insert(at.Line - 1 + last, parts.back() + tail);
     return {static_cast<int>(parts.back().size()) + 1, at.Line + last};
 }
 
@@ -328,14 +310,14 @@ void TSynEditEngine::rawDelete(TBufferCoord from, TBufferCoord to) {
     if (from.Line == to.Line) {
         std::string joined(first);
         joined.erase(static_cast<size_t>(from.Char - 1), static_cast<size_t>(to.Char - from.Char));
-        host_.putLine(from.Line - 1, joined);
+        lines().Put(from.Line - 1, joined);
         return;
     }
     std::string joined(first.substr(0, static_cast<size_t>(from.Char - 1)));
     joined += line(to.Line).substr(static_cast<size_t>(to.Char - 1));
     // From the bottom up, so each removal shifts as few lines as possible.
-    for (int l = to.Line; l > from.Line; --l) host_.deleteLine(l - 1);
-    host_.putLine(from.Line - 1, joined);
+    for (int l = to.Line; l > from.Line; --l) lines().Delete(l - 1);
+    lines().Put(from.Line - 1, joined);
 }
 
 // --- Recorded edits ---------------------------------------------------------------------------
@@ -363,10 +345,10 @@ void TSynEditEngine::deleteRecorded(TBufferCoord from, TBufferCoord to, TSynChan
 }
 
 TBufferCoord TSynEditEngine::deleteSelectionRecorded(TSynChangeReason reason) {
-    if (!hasSelection()) return normalise(host_.caret());
+    if (!hasSelection()) return normalise(view_.caret());
     const TBufferCoord start = selStart();
     deleteRecorded(start, selEnd(), reason);
-    host_.setCaretAndAnchor(start, start);
+    view_.setCaretAndAnchor(start, start);
     return start;
 }
 
@@ -377,7 +359,7 @@ void TSynEditEngine::runEdit(Change change) {
     std::pair<TBufferCoord, TBufferCoord> caretAndAnchor;
     {
         UndoBlock block(undoList_);
-        UpdateScope update(host_);
+        UpdateScope update(*this);
         caretAndAnchor = change();
     }
     placeSelection(caretAndAnchor.second, caretAndAnchor.first);
@@ -402,8 +384,8 @@ void TSynEditEngine::insertString(std::string_view text, TSynChangeReason reason
     if (insertMode_ || hasSelection()) return replaceSelection(text, reason);
     // Overwrite: the characters covering as many bytes as the new text replace it, within the line.
     runEdit([&] {
-        const TBufferCoord at = normalise(host_.caret());
-        const std::string_view current = host_.lineCount() == 0 ? std::string_view() : line(at.Line);
+        const TBufferCoord at = normalise(view_.caret());
+        const std::string_view current = lineCount() == 0 ? std::string_view() : line(at.Line);
         int endCol = at.Char;
         while (endCol - at.Char < static_cast<int>(text.size()) && endCol <= static_cast<int>(current.size()))
             endCol = nextCharCol(current, endCol);
@@ -424,7 +406,7 @@ void TSynEditEngine::lineBreak(bool moveCaretAfter) {
     runEdit([&] {
         const TBufferCoord at = deleteSelectionRecorded(TSynChangeReason::crSelectionDelete);
         const std::string indent =
-            autoIndent_ && host_.lineCount() > 0 ? leadingBlanks(line(at.Line), at.Char - 1) : std::string();
+            autoIndent_ && lineCount() > 0 ? leadingBlanks(line(at.Line), at.Char - 1) : std::string();
         const TBufferCoord end = insertRecorded(at, "\r\n" + indent, TSynChangeReason::crLineBreak);
         const TBufferCoord caret = moveCaretAfter ? end : at;
         return std::pair{caret, caret};
@@ -434,7 +416,7 @@ void TSynEditEngine::lineBreak(bool moveCaretAfter) {
 void TSynEditEngine::deleteToward(TBufferCoord target, TSynChangeReason reason) {
     if (readOnly_) return;
     if (hasSelection()) return clearSelection();
-    const TBufferCoord caret = normalise(host_.caret());
+    const TBufferCoord caret = normalise(view_.caret());
     target = normalise(target);
     if (target == caret) return;
     runEdit([&] {
@@ -444,15 +426,15 @@ void TSynEditEngine::deleteToward(TBufferCoord target, TSynChangeReason reason) 
     });
 }
 
-void TSynEditEngine::deleteLastChar() { deleteToward(charLeft(normalise(host_.caret())), TSynChangeReason::crDelete); }
+void TSynEditEngine::deleteLastChar() { deleteToward(charLeft(normalise(view_.caret())), TSynChangeReason::crDelete); }
 
 void TSynEditEngine::deleteChar() {
-    deleteToward(charRight(normalise(host_.caret())), TSynChangeReason::crDeleteAfterCursor);
+    deleteToward(charRight(normalise(view_.caret())), TSynChangeReason::crDeleteAfterCursor);
 }
 
 void TSynEditEngine::deleteLine() {
-    if (readOnly_ || host_.lineCount() == 0) return;
-    const int l = normalise(host_.caret()).Line, count = host_.lineCount();
+    if (readOnly_ || lineCount() == 0) return;
+    const int l = normalise(view_.caret()).Line, count = lineCount();
     runEdit([&] {
         if (l < count)
             deleteRecorded({1, l}, {1, l + 1}, TSynChangeReason::crDeleteAfterCursor);
@@ -467,15 +449,15 @@ void TSynEditEngine::deleteLine() {
 
 void TSynEditEngine::insertTab() {
     // Tabs become spaces up to the next tab stop of the line's expanded text.
-    const TBufferCoord at = normalise(host_.caret());
-    const std::string_view current = host_.lineCount() == 0 ? std::string_view() : line(at.Line);
+    const TBufferCoord at = normalise(view_.caret());
+    const std::string_view current = lineCount() == 0 ? std::string_view() : line(at.Line);
     const int expandedCol = byteToExpandedColumn(current, at.Char, tabWidth_);
     const int spaces = tabWidth_ - (expandedCol - 1) % tabWidth_;
     insertString(std::string(static_cast<size_t>(spaces), ' '), TSynChangeReason::crInsert);
 }
 
 void TSynEditEngine::indentSelectedLines(bool indent) {
-    if (readOnly_ || host_.lineCount() == 0) return;
+    if (readOnly_ || lineCount() == 0) return;
     const TBufferCoord from = selStart(), to = selEnd();
     const int lastLine = (to.Char == 1 && to.Line > from.Line) ? to.Line - 1 : to.Line;
     constexpr int kBlockIndent = 2;
@@ -496,14 +478,14 @@ void TSynEditEngine::indentSelectedLines(bool indent) {
 }
 
 void TSynEditEngine::changeCase(TSynEditorCommand command) {
-    if (readOnly_ || host_.lineCount() == 0) return;
+    if (readOnly_ || lineCount() == 0) return;
     const bool wordOnly = command >= ecWordUpperCase && command <= ecWordToggleCase;
     const bool selectionOnly = (command >= ecUpperCaseBlock && command <= ecToggleCaseBlock) ||
                                (command >= ecSelectionUpperCase && command <= ecSelectionToggleCase);
     TBufferCoord from = selStart(), to = selEnd();
     const bool useWord = wordOnly || (!hasSelection() && !selectionOnly);
     if (useWord) {
-        const TBufferCoord caret = normalise(host_.caret());
+        const TBufferCoord caret = normalise(view_.caret());
         const auto [first, last] = wordRangeAt(line(caret.Line), caret.Char);
         from = {first, caret.Line};
         to = {last, caret.Line};
@@ -512,7 +494,7 @@ void TSynEditEngine::changeCase(TSynEditorCommand command) {
     const std::string before = textInRange(from, to);
     const std::string after = changeCaseOf(before, command);
     if (after == before) return;
-    const TBufferCoord caret = host_.caret(), anchor = host_.anchor();
+    const TBufferCoord caret = view_.caret(), anchor = view_.anchor();
     runEdit([&] {
         deleteRecorded(from, to, TSynChangeReason::crSelectionDelete);
         insertRecorded(from, after, TSynChangeReason::crInsert);
@@ -583,24 +565,24 @@ void TSynEditEngine::pasteFromClipboard() {
 void TSynEditEngine::applyUndo(const TSynEditUndoItem& item) {
     if (isInsertion(item.reason)) {
         rawDelete(item.start, item.end);
-        host_.setCaretAndAnchor(item.start, item.start);
+        view_.setCaretAndAnchor(item.start, item.start);
         return;
     }
     const TBufferCoord end = rawInsert(item.start, item.text);
     switch (item.reason) {
-        case TSynChangeReason::crDelete: host_.setCaretAndAnchor(end, end); break;
-        case TSynChangeReason::crDeleteAfterCursor: host_.setCaretAndAnchor(item.start, item.start); break;
-        default: host_.setCaretAndAnchor(end, item.start); break;  // the removed selection comes back selected
+        case TSynChangeReason::crDelete: view_.setCaretAndAnchor(end, end); break;
+        case TSynChangeReason::crDeleteAfterCursor: view_.setCaretAndAnchor(item.start, item.start); break;
+        default: view_.setCaretAndAnchor(end, item.start); break;  // the removed selection comes back selected
     }
 }
 
 void TSynEditEngine::applyRedo(const TSynEditUndoItem& item) {
     if (isInsertion(item.reason)) {
         const TBufferCoord end = rawInsert(item.start, item.text);
-        host_.setCaretAndAnchor(end, end);
+        view_.setCaretAndAnchor(end, end);
     } else {
         rawDelete(item.start, item.end);
-        host_.setCaretAndAnchor(item.start, item.start);
+        view_.setCaretAndAnchor(item.start, item.start);
     }
 }
 
@@ -609,7 +591,7 @@ void TSynEditEngine::undo() {
     std::pair<TBufferCoord, TBufferCoord> caretAndAnchor;
     {
         replaying_ = true;
-        UpdateScope update(host_);
+        UpdateScope update(*this);
         while (true) {
             TSynEditUndoItem item = undoList_.popItem();
             applyUndo(item);
@@ -618,7 +600,7 @@ void TSynEditEngine::undo() {
             redoList_.pushItem(std::move(item));
             if (!more) break;
         }
-        caretAndAnchor = {host_.caret(), host_.anchor()};
+        caretAndAnchor = {view_.caret(), view_.anchor()};
         replaying_ = false;
     }
     undoList_.addGroupBreak();
@@ -630,7 +612,7 @@ void TSynEditEngine::redo() {
     std::pair<TBufferCoord, TBufferCoord> caretAndAnchor;
     {
         replaying_ = true;
-        UpdateScope update(host_);
+        UpdateScope update(*this);
         while (true) {
             TSynEditUndoItem item = redoList_.popItem();
             applyRedo(item);
@@ -639,21 +621,15 @@ void TSynEditEngine::redo() {
             undoList_.pushItem(std::move(item));
             if (!more) break;
         }
-        caretAndAnchor = {host_.caret(), host_.anchor()};
+        caretAndAnchor = {view_.caret(), view_.anchor()};
         replaying_ = false;
     }
     placeSelection(caretAndAnchor.second, caretAndAnchor.first);
 }
 
-void TSynEditEngine::linesCleared() {
-    undoList_.clear();
-    redoList_.clear();
-    preferredDisplayCol_ = 0;
-}
-
 // --- Markers and brackets ---------------------------------------------------------------------
 
-void TSynEditEngine::setMarker(int index) { markers_[static_cast<size_t>(index)] = normalise(host_.caret()); }
+void TSynEditEngine::setMarker(int index) { markers_[static_cast<size_t>(index)] = normalise(view_.caret()); }
 
 void TSynEditEngine::gotoMarker(int index) {
     if (const auto& pos = markers_[static_cast<size_t>(index)]) moveCaret(*pos);
@@ -661,8 +637,8 @@ void TSynEditEngine::gotoMarker(int index) {
 
 void TSynEditEngine::matchBracket() {
     static constexpr std::string_view kOpen = "([{<", kClose = ")]}>";
-    if (host_.lineCount() == 0) return;
-    const TBufferCoord caret = normalise(host_.caret());
+    if (lineCount() == 0) return;
+    const TBufferCoord caret = normalise(view_.caret());
     const std::string_view here = line(caret.Line);
     auto bracketAt = [&](int col) -> int {  // index into kOpen/kClose, or -1
         if (col < 1 || col > static_cast<int>(here.size()) || isInsideChar(here, col)) return -1;
@@ -677,7 +653,7 @@ void TSynEditEngine::matchBracket() {
     const char open = kOpen[static_cast<size_t>(kind)], close = kClose[static_cast<size_t>(kind)];
     const bool forward = here[static_cast<size_t>(col - 1)] == open;
     int depth = 0;
-    for (int l = caret.Line; l >= 1 && l <= host_.lineCount(); l += forward ? 1 : -1) {
+    for (int l = caret.Line; l >= 1 && l <= lineCount(); l += forward ? 1 : -1) {
         const std::string_view text = line(l);
         std::vector<int> starts = charStartColumns(text);
         if (!forward) std::reverse(starts.begin(), starts.end());
@@ -703,10 +679,10 @@ bool TSynEditEngine::executeEdit(TSynEditorCommand command, std::string_view tex
         case ecInsertLine: lineBreak(false); return true;
         case ecDeleteLastChar: deleteLastChar(); return true;
         case ecDeleteChar: deleteChar(); return true;
-        case ecDeleteWord: deleteToward(wordRight(normalise(host_.caret())), TSynChangeReason::crDeleteAfterCursor); return true;
-        case ecDeleteLastWord: deleteToward(wordLeft(normalise(host_.caret())), TSynChangeReason::crDelete); return true;
-        case ecDeleteBOL: deleteToward({1, host_.caret().Line}, TSynChangeReason::crDelete); return true;
-        case ecDeleteEOL: deleteToward({lineLength(host_.caret().Line) + 1, host_.caret().Line}, TSynChangeReason::crDeleteAfterCursor); return true;
+        case ecDeleteWord: deleteToward(wordRight(normalise(view_.caret())), TSynChangeReason::crDeleteAfterCursor); return true;
+        case ecDeleteLastWord: deleteToward(wordLeft(normalise(view_.caret())), TSynChangeReason::crDelete); return true;
+        case ecDeleteBOL: deleteToward({1, view_.caret().Line}, TSynChangeReason::crDelete); return true;
+        case ecDeleteEOL: deleteToward({lineLength(view_.caret().Line) + 1, view_.caret().Line}, TSynChangeReason::crDeleteAfterCursor); return true;
         case ecDeleteLine: deleteLine(); return true;
         case ecClearAll:
             if (!readOnly_) {
@@ -715,8 +691,8 @@ bool TSynEditEngine::executeEdit(TSynEditorCommand command, std::string_view tex
             }
             return true;
         case ecDeleteCurrentWord: {
-            if (readOnly_ || host_.lineCount() == 0) return true;
-            const TBufferCoord caret = normalise(host_.caret());
+            if (readOnly_ || lineCount() == 0) return true;
+            const TBufferCoord caret = normalise(view_.caret());
             const auto [first, last] = wordRangeAt(line(caret.Line), caret.Char);
             if (first < last) {
                 setSelection({first, caret.Line}, {last, caret.Line});
@@ -750,19 +726,19 @@ bool TSynEditEngine::executeMisc(TSynEditorCommand command) {
         setMarker(command - ecSetMarker0);
         return true;
     }
-    const TBufferCoord caret = normalise(host_.caret());
+    const TBufferCoord caret = normalise(view_.caret());
     switch (command) {
         case ecSelectAll: selectAll(); return true;
         case ecCopy: copyToClipboard(); return true;
-        case ecScrollUp: host_.setTopLine(host_.topLine() - 1); return true;
-        case ecScrollDown: host_.setTopLine(host_.topLine() + 1); return true;
+        case ecScrollUp: view_.setTopLine(view_.topLine() - 1); return true;
+        case ecScrollDown: view_.setTopLine(view_.topLine() + 1); return true;
         case ecInsertMode: insertMode_ = true; return true;
         case ecOverwriteMode: insertMode_ = false; return true;
         case ecToggleMode: insertMode_ = !insertMode_; return true;
         case ecMatchBracket: matchBracket(); return true;
         case ecSelectCurrentLine:
             setSelection({1, caret.Line},
-                         caret.Line < host_.lineCount() ? TBufferCoord{1, caret.Line + 1} : TBufferCoord{lineLength(caret.Line) + 1, caret.Line});
+                         caret.Line < lineCount() ? TBufferCoord{1, caret.Line + 1} : TBufferCoord{lineLength(caret.Line) + 1, caret.Line});
             return true;
         case ecNextLine: moveCaret({1, caret.Line + 1}); return true;
         case ecPreviousLine: moveCaret({1, caret.Line - 1}); return true;

@@ -1,14 +1,16 @@
 #pragma once
-// The text view's editing commands, worked on the model: caret moves over display rows, selection,
-// typing and deleting (a double-byte character always as one unit), the clipboard and undo/redo.
-// The view feeds it commands from keys, the input method and the mouse, and repaints afterwards.
+// The text view's editing commands, worked on the view model: caret moves over display rows,
+// selection, typing and deleting (a double-byte character always as one unit), the clipboard and
+// undo/redo. The view feeds it commands from keys, the input method and the mouse; the view model
+// reports what to repaint. The history watches the lines: a change made past the engine clears it.
 
 #include "textview/model/clipboard_block.h"
 #include "textview/model/buffer_coord.h"
 #include "textview/model/caret_selection.h"
 #include "textview/model/editor_commands.h"
-#include "textview/model/editor_host.h"
+#include "textview/model/edit_clipboard.h"
 #include "textview/model/undo_list.h"
+#include "textview/model/view_model.h"
 
 #include <array>
 #include <optional>
@@ -17,9 +19,12 @@
 
 namespace veyrin {
 
-class TSynEditEngine {
+class TSynEditEngine : private ISynLinesObserver {
 public:
-    TSynEditEngine(ISynEditHost& host, ISynEditClipboard& clipboard) : host_(host), clipboard_(clipboard) {}
+    TSynEditEngine(TSynViewModel& view, ISynEditClipboard& clipboard);
+    ~TSynEditEngine() override;
+    TSynEditEngine(const TSynEditEngine&) = delete;
+    TSynEditEngine& operator=(const TSynEditEngine&) = delete;
 
     // Runs one command. `text` carries the character of ecChar (one or two GBK bytes) and the
     // string of ecImeStr / ecString; `pos` the target of ecGotoXY / ecSelGotoXY.
@@ -38,11 +43,11 @@ public:
     void setTabWidth(int value) { tabWidth_ = value < 1 ? 1 : value; }
 
     // --- Caret and selection -----------------------------------------------------------------
-    TBufferCoord caret() const { return host_.caret(); }
-    TBufferCoord selStart() const;
-    TBufferCoord selEnd() const;
-    bool hasSelection() const { return host_.caret() != host_.anchor(); }
-    std::string selectedText() const;  // lines joined with CR LF
+    TBufferCoord caret() const { return view_.caret(); }
+    TBufferCoord selStart() const { return view_.selection().selectionBegin(); }
+    TBufferCoord selEnd() const { return view_.selection().selectionEnd(); }
+    bool hasSelection() const { return view_.hasSelection(); }
+    std::string selectedText() const { return view_.selectedText(); }  // lines joined with CR LF
     TSynSelectionMode selectionMode() const { return selMode_; }
 
     // Places the caret (normalised onto the text, never inside a character). Without
@@ -76,18 +81,12 @@ public:
     const TSynEditUndoList& undoList() const { return undoList_; }
     const TSynEditUndoList& redoList() const { return redoList_; }
 
-    // Called by the view when its lines were cleared or replaced wholesale.
-    void linesCleared();
-
     // --- Text access ---------------------------------------------------------------------------
-    std::string textInRange(TBufferCoord from, TBufferCoord to) const;
+    std::string textInRange(TBufferCoord from, TBufferCoord to) const { return view_.textInRange(from, to); }
     std::string text() const;  // whole text, lines joined with CR LF
 
     // Markers 0-9 (positions, not following later edits).
     std::optional<TBufferCoord> marker(int index) const;
-
-    // Scrolls so that the caret's row is visible.
-    void ensureCaretVisible();
 
 private:
     class UpdateScope;
@@ -96,9 +95,13 @@ private:
     template <typename Change>
     void runEdit(Change change);
 
-    std::string_view line(int lineNumber) const { return host_.lineText(lineNumber - 1); }
+    void linesChanged(const TSynLinesChange& change) override;
+
+    TSynEditStringList& lines() { return view_.lines(); }
+    int lineCount() const { return view_.lines().Count(); }
+    std::string_view line(int lineNumber) const { return view_.lines().GetView(lineNumber - 1); }
     int lineLength(int lineNumber) const { return static_cast<int>(line(lineNumber).size()); }
-    TBufferCoord normalise(TBufferCoord pos) const;
+    TBufferCoord normalise(TBufferCoord pos) const { return view_.normalise(pos); }
     // Place caret and selection without ending the undo group (the public setters end it).
     void placeCaret(TBufferCoord pos, bool keepAnchor);
     void placeSelection(TBufferCoord anchor, TBufferCoord caret);
@@ -114,6 +117,7 @@ private:
     TBufferCoord wordLeft(TBufferCoord pos) const;
     TBufferCoord wordRight(TBufferCoord pos) const;
     TBufferCoord rowStart(TBufferCoord pos) const;
+    TBufferCoord rowEnd(TBufferCoord pos) const;
     TBufferCoord columnInRow(int row, int displayCol) const;
     void pageMove(int direction, bool select);
 
@@ -144,7 +148,7 @@ private:
     void applyUndo(const TSynEditUndoItem& item);
     void applyRedo(const TSynEditUndoItem& item);
 
-    ISynEditHost& host_;
+    TSynViewModel& view_;
     ISynEditClipboard& clipboard_;
     TSynEditUndoList undoList_;
     TSynEditUndoList redoList_;
@@ -156,6 +160,7 @@ private:
     int tabWidth_ = 8;
     int preferredDisplayCol_ = 0;  // kept across consecutive Up/Down moves; 0 = none
     bool replaying_ = false;
+    int ownUpdates_ = 0;  // the engine's own updates of the lines under way
     std::array<std::optional<TBufferCoord>, 10> markers_{};
 };
 

@@ -62,22 +62,24 @@ TSynEditStringList::TSynEditStringList() : convertTabs_(bestTabConverter(tabWidt
 
 TSynEditStringList::~TSynEditStringList() = default;
 
-void TSynEditStringList::setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+void TSynEditStringList::addObserver(ISynLinesObserver* observer) { observers_.push_back(observer); }
 
-void TSynEditStringList::notify(const TNotifyHook& hook) {
-    if (hook) hook(*this);
+void TSynEditStringList::removeObserver(ISynLinesObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
 
-void TSynEditStringList::notifyRange(const TRangeHook& hook, int index, int count) {
-    if (hook) hook(*this, index, count);
+void TSynEditStringList::notifyChanged(const TSynLinesChange& change) {
+    for (ISynLinesObserver* observer : observers_) observer->linesChanged(change);
 }
 
 void TSynEditStringList::BeginUpdate() {
-    if (updateCount_++ == 0) notify(hooks_.BeforeChange);
+    if (updateCount_++ == 0)
+        for (ISynLinesObserver* observer : observers_) observer->linesChanging();
 }
 
 void TSynEditStringList::EndUpdate() {
-    if (--updateCount_ == 0) notify(hooks_.AfterChange);
+    if (--updateCount_ == 0)
+        for (ISynLinesObserver* observer : observers_) observer->linesChangeEnded();
 }
 
 void TSynEditStringList::checkIndex(int index, int last) const {
@@ -125,7 +127,7 @@ void TSynEditStringList::insertRecord(int index, TLineText text) {
     rec.fString = std::move(text);
     items_.insert(items_.begin() + index, std::move(rec));
     indexOfLongestLine_ = -1;
-    notifyRange(hooks_.LinesInserted, index, 1);
+    notifyChanged({index, 0, 1});
 }
 
 int TSynEditStringList::appendLine(TLineText text) {
@@ -155,7 +157,7 @@ void TSynEditStringList::Put(int index, std::string_view text) {
     rec.fExpandedLength = -1;
     rec.fFlags = sfExpandedLengthUnknown;
     indexOfLongestLine_ = -1;
-    notifyRange(hooks_.LineReplaced, index, 1);
+    notifyChanged({index, 1, 1});
 }
 
 void TSynEditStringList::PutObject(int index, void* object) {
@@ -174,7 +176,7 @@ void TSynEditStringList::Delete(int index) {
     UpdateScope update(*this);
     items_.erase(items_.begin() + index);
     indexOfLongestLine_ = -1;
-    notifyRange(hooks_.LinesDeleted, index, 1);
+    notifyChanged({index, 1, 0});
 }
 
 void TSynEditStringList::Exchange(int index1, int index2) {
@@ -196,10 +198,11 @@ void TSynEditStringList::Clear() {
         return;
     }
     UpdateScope update(*this);
+    const int removed = Count();
     std::vector<TSynEditStringRec>().swap(items_);
     buffers_.clear();
     capacity_ = 0;
-    notify(hooks_.LinesCleared);
+    notifyChanged({0, removed, 0, true});
 }
 
 void TSynEditStringList::adoptBuffersOf(const TSynEditStringList& other) {
@@ -225,7 +228,7 @@ void TSynEditStringList::AddStrings(const TSynEditStringList& other) {
         items_.push_back(std::move(rec));
     }
     indexOfLongestLine_ = -1;
-    notifyRange(hooks_.LinesInserted, first, added);
+    notifyChanged({first, 0, added});
 }
 
 void TSynEditStringList::AddStrings(const std::vector<std::string>& lines) {
@@ -240,7 +243,7 @@ void TSynEditStringList::AddStrings(const std::vector<std::string>& lines) {
         items_.push_back(std::move(rec));
     }
     indexOfLongestLine_ = -1;
-    notifyRange(hooks_.LinesInserted, first, added);
+    notifyChanged({first, 0, added});
 }
 
 void TSynEditStringList::Assign(const TSynEditStringList& other) {

@@ -1,15 +1,14 @@
 #pragma once
 // The text view's own line store: an ordered list of GBK lines with the file form the view reads and
 // writes (line-break detection on load, the list's break style on save, no final break, trailing
-// blank lines dropped), cached tab expansion, and six change hooks through which the view keeps its
-// word-wrap index, caret and repaint state in step.
+// blank lines dropped), cached tab expansion, and change notices to any number of observers (the
+// view model, the undo history) so every change reaches them however it was made.
 //
 // A file is read once into one buffer and split in place: lines read from it borrow their bytes from
 // that buffer, which the list keeps alive; lines changed later own their bytes.
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -53,27 +52,37 @@ struct TSynEditStringRec {
     mutable std::uint8_t fFlags = sfExpandedLengthUnknown;
 };
 
+// One change of the lines: `removed` lines from 0-based index `first` gave way to `added` new ones.
+// A replaced line is {index, 1, 1}; emptying the list is a reset, after which nothing of the old
+// lines (positions, rows, history) means anything.
+struct TSynLinesChange {
+    int first = 0;
+    int removed = 0;
+    int added = 0;
+    bool reset = false;
+    friend bool operator==(const TSynLinesChange&, const TSynLinesChange&) = default;
+};
+
+// Changes arrive between one linesChanging and one linesChangeEnded per outermost update, so an
+// observer can settle its state once after a batch.
+class ISynLinesObserver {
+public:
+    virtual ~ISynLinesObserver() = default;
+    virtual void linesChanging() {}
+    virtual void linesChanged(const TSynLinesChange& change) = 0;
+    virtual void linesChangeEnded() {}
+};
+
 class TSynEditStringList {
 public:
-    using TNotifyHook = std::function<void(TSynEditStringList& sender)>;
-    using TRangeHook = std::function<void(TSynEditStringList& sender, int index, int count)>;
-
-    // Assigned once by the owning view; any hook may stay empty.
-    struct Hooks {
-        TNotifyHook BeforeChange;
-        TNotifyHook AfterChange;
-        TNotifyHook LinesCleared;
-        TRangeHook LinesDeleted;
-        TRangeHook LinesInserted;
-        TRangeHook LineReplaced;
-    };
-
     TSynEditStringList();
     ~TSynEditStringList();
     TSynEditStringList(const TSynEditStringList&) = delete;
     TSynEditStringList& operator=(const TSynEditStringList&) = delete;
 
-    void setHooks(Hooks hooks);
+    // Observers are told in the order they were added; each must be removed before it dies.
+    void addObserver(ISynLinesObserver* observer);
+    void removeObserver(ISynLinesObserver* observer);
 
     int Count() const { return static_cast<int>(items_.size()); }
     int Capacity() const { return capacity_; }
@@ -142,8 +151,7 @@ private:
     std::string_view keepBuffer(std::string bytes);
     void adoptBuffersOf(const TSynEditStringList& other);
     void measureExpanded(const TSynEditStringRec& rec) const;
-    void notify(const TNotifyHook& hook);
-    void notifyRange(const TRangeHook& hook, int index, int count);
+    void notifyChanged(const TSynLinesChange& change);
 
     std::vector<TSynEditStringRec> items_;
     std::vector<std::shared_ptr<const std::string>> buffers_;
@@ -155,7 +163,7 @@ private:
     TConvertTabsProc convertTabs_;
     mutable int indexOfLongestLine_ = -1;
     int updateCount_ = 0;
-    Hooks hooks_;
+    std::vector<ISynLinesObserver*> observers_;
 };
 
 }  // namespace veyrin

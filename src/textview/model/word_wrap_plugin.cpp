@@ -227,4 +227,15 @@ TBufferCoord TSynWordWrapPlugin::DisplayToBufferPos(TDisplayCoord pos) const {
     return {byteColumn, line};
 }
 
+int TSynWordWrapPlugin::LinesChanged(const TSynLinesChange& change) {
+    if (change.reset) {
+        LinesCleared();
+        return 0;
+    }
+    if (change.removed == change.added) return LinesPutted(change.first, change.added);
+    int delta = change.removed > 0 ? LinesDeleted(change.first, change.removed) : 0;
+    if (change.added > 0) delta += LinesInserted(change.first, change.added);
+    return delta;
+}
+
 }  // namespace veyrin

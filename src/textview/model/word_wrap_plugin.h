@@ -14,6 +14,7 @@
 namespace veyrin {
 
 class TSynEditStringList;
+struct TSynLinesChange;
 
 class TSynWordWrapPlugin {
 public:
@@ -41,6 +42,8 @@ public:
     int LinesDeleted(int index, int count);
     int LinesPutted(int index, int count);
     void LinesCleared();
+    // One change notice of the line store, whatever its kind; answers the change in rows.
+    int LinesChanged(const TSynLinesChange& change);
 
     TDisplayCoord BufferToDisplayPos(TBufferCoord pos) const;
     TBufferCoord DisplayToBufferPos(TDisplayCoord pos) const;

@@ -3,7 +3,7 @@
 // block, which keeps the exact bytes and the selection mode.
 
 #include "textview/model/clipboard_block.h"
-#include "textview/model/editor_host.h"
+#include "textview/model/edit_clipboard.h"
 
 #include <QString>
 

@@ -19,12 +19,10 @@ namespace veyrin {
 TSynEditingController::TSynEditingController(TSynEditor& view)
     : QObject(&view),
       view_(view),
-      host_(view),
-      engine_(host_, clipboard_),
+      engine_(view.viewModel(), clipboard_),
       composition_(new TSynCompositionWindow(view.viewport())) {
     scrollTimer_.setInterval(kDragScrollIntervalMs);
     connect(&scrollTimer_, &QTimer::timeout, this, &TSynEditingController::onScrollTimer);
-    connect(&view_, &TSynEditor::linesCleared, this, [this] { engine_.linesCleared(); });
 }
 
 void TSynEditingController::executeCommand(TSynEditorCommand command, std::string_view text) {
@@ -89,10 +87,6 @@ void TSynEditingController::inputMethod(QInputMethodEvent* event) {
 
 bool TSynEditingController::isInMargin(QPoint viewportPos) const { return viewportPos.x() < view_.textLeft(); }
 
-bool TSynEditingController::isInSelection(TBufferCoord pos) const {
-    return engine_.hasSelection() && !(pos < engine_.selStart()) && pos < engine_.selEnd();
-}
-
 void TSynEditingController::mousePress(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;  // the right button leaves the caret alone
     view_.setFocus(Qt::MouseFocusReason);
@@ -100,7 +94,7 @@ void TSynEditingController::mousePress(QMouseEvent* event) {
     pressPos_ = lastMousePos_ = point;
     const TBufferCoord pos = view_.pixelToBufferPos(point, false);
     const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
-    if (!shift && dragDropEditing_ && !engine_.readOnly() && isInSelection(pos)) {
+    if (!shift && dragDropEditing_ && !engine_.readOnly() && view_.selection().contains(pos)) {
         mouseState_ = MouseState::dragArmed;
         return;
     }
@@ -176,10 +170,7 @@ void TSynEditingController::mouseDoubleClick(QMouseEvent* event) {
     emit view_.dblClicked();
 }
 
-// Only the timer scrolls: the selection follows the mouse to the row at the window's edge.
 void TSynEditingController::extendSelectionTo(QPoint viewportPos) {
-    const int lastVisibleY = std::max(0, view_.linesInWindow() * view_.rowHeight() - 1);
-    viewportPos.setY(std::clamp(viewportPos.y(), 0, lastVisibleY));
     engine_.moveCaret(view_.pixelToBufferPos(viewportPos, true), true);
 }
 

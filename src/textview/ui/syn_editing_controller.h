@@ -7,7 +7,6 @@
 #include "textview/model/key_strokes.h"
 #include "textview/ui/syn_clipboard.h"
 #include "textview/ui/syn_composition_window.h"
-#include "textview/ui/syn_editor_host.h"
 
 #include <QObject>
 #include <QPoint>
@@ -52,13 +51,11 @@ private:
     void dropDraggedSelection(QMouseEvent* event);
     static TSynEditor* editorAt(QPoint globalPos);
     bool isInMargin(QPoint viewportPos) const;
-    bool isInSelection(TBufferCoord pos) const;
     void extendSelectionTo(QPoint viewportPos);
     void onScrollTimer();
     void updateScrollTimer(QPoint viewportPos);
 
     TSynEditor& view_;
-    TSynEditorHost host_;
     TSynQtClipboard clipboard_;
     TSynEditEngine engine_;
     TSynEditKeyStrokes keyStrokes_;

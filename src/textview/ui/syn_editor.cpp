@@ -16,7 +16,7 @@
 
 namespace veyrin {
 
-TSynEditor::TSynEditor(QWidget* parent) : QAbstractScrollArea(parent), displayMap_(lines_), fontName_("Courier New") {
+TSynEditor::TSynEditor(QWidget* parent) : QAbstractScrollArea(parent), model_(lines_), fontName_("Courier New") {
     setFrameShape(QFrame::NoFrame);
     scrollBar_ = new TSynFlatScrollBar(this);
     setVerticalScrollBar(scrollBar_);
@@ -49,63 +49,36 @@ TSynEditor::TSynEditor(QWidget* parent) : QAbstractScrollArea(parent), displayMa
         viewport()->update(caretRect());
     });
 
-    connectLineHooks();
+    model_.setListener(this);
     rebuildFont();
     fontChanged();
 }
 
-TSynEditor::~TSynEditor() { lines_.setHooks({}); }
+TSynEditor::~TSynEditor() { model_.setListener(nullptr); }
 
 // ---------------------------------------------------------------------------------------------
 // Lines
 
-void TSynEditor::connectLineHooks() {
-    TSynEditStringList::Hooks hooks;
-    hooks.BeforeChange = [this](TSynEditStringList&) { linesChanging_ = true; };
-    hooks.AfterChange = [this](TSynEditStringList&) { onAfterChange(); };
-    hooks.LinesCleared = [this](TSynEditStringList&) { onLinesCleared(); };
-    hooks.LinesInserted = [this](TSynEditStringList&, int index, int count) { onLinesInserted(index, count); };
-    hooks.LinesDeleted = [this](TSynEditStringList&, int index, int count) { onLinesDeleted(index, count); };
-    hooks.LineReplaced = [this](TSynEditStringList&, int index, int count) { onLineReplaced(index, count); };
-    lines_.setHooks(std::move(hooks));
-}
-
 void TSynEditor::assignLines(const TSynEditStringList& other) { lines_.Assign(other); }
 
-void TSynEditor::onLinesCleared() {
-    if (auto* wrap = displayMap_.plugin()) wrap->LinesCleared();
-    selection_ = TSynCaretSelection();
-    topLine_ = 1;
-    leftChar_ = 1;
+void TSynEditor::linesReset() {
     pendingInvalid_ = QRect();
     invalidateAll();
     statusChangePending_ = true;
     emit linesCleared();
 }
 
-void TSynEditor::onLinesInserted(int index, int count) {
-    if (auto* wrap = displayMap_.plugin()) wrap->LinesInserted(index, count);
-    invalidateLines(index + 1, INT_MAX);
+void TSynEditor::linesInvalidated(int firstLine, int lastLine, bool toTheEnd) {
+    invalidateLines(firstLine, toTheEnd ? INT_MAX : lastLine);
 }
 
-void TSynEditor::onLinesDeleted(int index, int count) {
-    if (auto* wrap = displayMap_.plugin()) wrap->LinesDeleted(index, count);
-    invalidateLines(index + 1, INT_MAX);
-}
-
-void TSynEditor::onLineReplaced(int index, int count) {
-    int rowDelta = 0;
-    if (auto* wrap = displayMap_.plugin()) rowDelta = wrap->LinesPutted(index, count);
-    invalidateLines(index + 1, rowDelta != 0 ? INT_MAX : index + count);
-}
-
-void TSynEditor::onAfterChange() {
-    linesChanging_ = false;
+void TSynEditor::linesSettling() {
     updateScrollBar();
-    selection_.collapseOntoCaret();
     if (!pendingInvalid_.isNull()) viewport()->update(pendingInvalid_);
     pendingInvalid_ = QRect();
-    setTopLine(topLine_);
+}
+
+void TSynEditor::linesSettled() {
     if (statusChangePending_) {
         statusChangePending_ = false;
         emit statusChanged();
@@ -173,10 +146,7 @@ void TSynEditor::setLineSpacing(int pixels) {
 }
 
 void TSynEditor::setTabWidth(int width) {
-    width = std::clamp(width, 1, 256);
-    if (width == lines_.TabWidth()) return;
-    lines_.SetTabWidth(width);
-    if (auto* wrap = displayMap_.plugin()) wrap->Reset(wrap->wrapColumn());
+    if (!model_.setTabWidth(width)) return;
     updateScrollBar();
     invalidateAll();
 }
@@ -203,7 +173,7 @@ void TSynEditor::rebuildFont() {
 void TSynEditor::fontChanged() {
     QFontMetrics fm(font_);
     // Every byte takes one cell of the "M" advance; a double-byte character spans two cells.
-    metrics_.setFont(fm.horizontalAdvance(QLatin1Char('M')), fm.height(), lineSpacingRule_, lineSpacing_);
+    model_.setFont(fm.horizontalAdvance(QLatin1Char('M')), fm.height(), lineSpacingRule_, lineSpacing_);
     sizeChanged();
     invalidateAll();
 }
@@ -214,44 +184,31 @@ void TSynEditor::resizeEvent(QResizeEvent* event) {
 }
 
 int TSynEditor::currentWrapColumn() const {
-    return wrapColumnFor(wordWrap_, metrics_.charsInWindow, rightEdge_.Position());
+    return wrapColumnFor(wordWrap_, charsInWindow(), rightEdge_.Position());
 }
 
 void TSynEditor::sizeChanged() {
-    metrics_.setClientSize(viewport()->width(), viewport()->height());
-    if (metrics_.charWidth <= 0) return;
-    if (auto* wrap = displayMap_.plugin()) {
-        int before = wrap->wrapColumn();
-        wrap->DisplayChanged(currentWrapColumn());
-        if (wrap->wrapColumn() != before) invalidateAll();
-    }
+    model_.setClientSize(viewport()->width(), viewport()->height());
+    if (charWidth() <= 0) return;
+    if (model_.setWrapColumn(currentWrapColumn())) invalidateAll();
     updateScrollBar();
-    setTopLine(topLine_);
+    model_.setTopLine(model_.topLine());
 }
 
 void TSynEditor::applyWordWrap() {
-    int lineAtTop = rowToLine(topLine_);
-    if (wordWrap_.Enabled() != displayMap_.wordWrap()) {
-        displayMap_.setWordWrap(wordWrap_.Enabled(), currentWrapColumn());
-        topLine_ = clampTopLine(lineToRow(lineAtTop), rowCount(), linesInWindow());
-    } else if (auto* wrap = displayMap_.plugin()) {
-        wrap->DisplayChanged(currentWrapColumn());
-    }
+    model_.setWordWrap(wordWrap_.Enabled(), currentWrapColumn());
     updateScrollBar();
-    setTopLine(topLine_);
+    model_.setTopLine(model_.topLine());
     invalidateAll();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Top line and scroll bar
 
-void TSynEditor::setTopLine(int row) {
-    row = clampTopLine(row, rowCount(), linesInWindow());
-    if (row == topLine_) return;
-    int delta = topLine_ - row;
-    topLine_ = row;
-    int rows = std::abs(delta);
-    if (rows < linesInWindow() && !linesChanging_) {
+void TSynEditor::topLineChanged(int oldTopLine) {
+    const int delta = oldTopLine - topLine();
+    const int rows = std::abs(delta);
+    if (rows < linesInWindow() && !model_.isChanging()) {
         // Partial rows below the last whole one are painted too, so moving the pixels is exact.
         viewport()->scroll(0, delta * rowHeight());
         if (caretShown_) viewport()->update(caretRect());
@@ -262,7 +219,7 @@ void TSynEditor::setTopLine(int row) {
 }
 
 TScrollBarInfo TSynEditor::scrollBarInfo() const {
-    return verticalScrollBarInfo(rowCount(), linesInWindow(), topLine_);
+    return verticalScrollBarInfo(rowCount(), linesInWindow(), topLine());
 }
 
 void TSynEditor::updateScrollBar() {
@@ -284,10 +241,10 @@ void TSynEditor::scrollContentsBy(int, int) {
 
 void TSynEditor::onScrollBarAction(int action) {
     switch (action) {
-        case QAbstractSlider::SliderSingleStepAdd: setTopLine(topLine_ + 1); break;
-        case QAbstractSlider::SliderSingleStepSub: setTopLine(topLine_ - 1); break;
-        case QAbstractSlider::SliderPageStepAdd: setTopLine(topLine_ + linesInWindow()); break;
-        case QAbstractSlider::SliderPageStepSub: setTopLine(topLine_ - linesInWindow()); break;
+        case QAbstractSlider::SliderSingleStepAdd: setTopLine(topLine() + 1); break;
+        case QAbstractSlider::SliderSingleStepSub: setTopLine(topLine() - 1); break;
+        case QAbstractSlider::SliderPageStepAdd: setTopLine(topLine() + linesInWindow()); break;
+        case QAbstractSlider::SliderPageStepSub: setTopLine(topLine() - linesInWindow()); break;
         case QAbstractSlider::SliderToMinimum: setTopLine(1); break;
         case QAbstractSlider::SliderToMaximum: setTopLine(rowCount()); break;
         case QAbstractSlider::SliderMove:
@@ -305,7 +262,7 @@ void TSynEditor::onScrollBarReleased() {
 }
 
 void TSynEditor::showScrollHint() {
-    QString text = QStringLiteral("Top Line: %1").arg(rowToLine(topLine_));
+    QString text = QStringLiteral("Top Line: %1").arg(rowToLine(topLine()));
     QPoint anchor = viewport()->mapToGlobal(QPoint(viewport()->width() - 4, 10));
     TSynScrollHint::shared().showText(text, scrollHintColor_, anchor.x(), anchor.y());
 }
@@ -315,7 +272,7 @@ void TSynEditor::showScrollHint() {
 
 void TSynEditor::invalidateRect(const QRect& rect) {
     if (rect.isEmpty()) return;
-    if (linesChanging_) {
+    if (model_.isChanging()) {
         pendingInvalid_ = pendingInvalid_.united(rect);
     } else {
         viewport()->update(rect);
@@ -326,90 +283,51 @@ void TSynEditor::invalidateAll() { invalidateRect(viewport()->rect()); }
 
 void TSynEditor::invalidateLines(int firstLine, int lastLine) {
     if (rowHeight() <= 0) return;
-    int firstRow = std::max(lineToRow(firstLine), topLine_);
+    const int topRow = topLine();
+    const TSynViewMetrics& grid = metrics();
+    int firstRow = std::max(lineToRow(firstLine), topRow);
     bool toTheEnd = lastLine >= lines_.Count();
     int bottom = viewport()->height();
     if (!toTheEnd) {
         int lastRow = lineToRow(lastLine + 1) - 1;
-        if (lastRow < topLine_) return;
-        bottom = std::min(bottom, metrics_.rowTop(lastRow + 1, topLine_));
+        if (lastRow < topRow) return;
+        bottom = std::min(bottom, grid.rowTop(lastRow + 1, topRow));
     }
-    int top = metrics_.rowTop(firstRow, topLine_);
+    int top = grid.rowTop(firstRow, topRow);
     if (top >= viewport()->height()) return;
     invalidateRect(QRect(0, top, viewport()->width(), bottom - top));
 }
 
 void TSynEditor::invalidateRow(int row) {
-    if (row < topLine_ || rowHeight() <= 0) return;
-    invalidateRect(QRect(0, metrics_.rowTop(row, topLine_), viewport()->width(), rowHeight()));
+    if (row < topLine() || rowHeight() <= 0) return;
+    invalidateRect(QRect(0, metrics().rowTop(row, topLine()), viewport()->width(), rowHeight()));
 }
 
 // ---------------------------------------------------------------------------------------------
 // Caret and selection
 
-int TSynEditor::caretRow() const { return bufferToDisplayPos(selection_.caret()).Row; }
-
-void TSynEditor::setCaretXY(TBufferCoord pos, bool extend) {
-    pos.Line = std::clamp(pos.Line, 1, std::max(1, lines_.Count()));
-    pos.Char = std::max(1, pos.Char);
-    int oldRow = caretRow();
-    bool selectionShown = selection_.hasSelection();
-    selection_.moveCaret(pos, extend);
-    if (selectionShown || selection_.hasSelection()) invalidateAll();
-    caretRowMaybeChanged(oldRow);
-    ensureCaretVisible();
+// The widget keeps the caret's blink and the input method in step; the model already scrolled.
+void TSynEditor::caretMoved(int oldCaretRow, bool selectionRepaint) {
+    if (selectionRepaint) invalidateAll();
+    const int newRow = caretRow();
+    if (newRow != oldCaretRow && activeLine_.Visible()) {
+        invalidateRow(oldCaretRow);
+        invalidateRow(newRow);
+    }
     restartCaretBlink();
     QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle);
     emit caretMoved();
 }
 
-void TSynEditor::setSelection(TBufferCoord anchor, TBufferCoord caret) {
-    int oldRow = caretRow();
-    selection_.select(anchor, caret);
-    invalidateAll();
-    caretRowMaybeChanged(oldRow);
-    ensureCaretVisible();
-    emit caretMoved();
-}
-
-void TSynEditor::caretRowMaybeChanged(int oldRow) {
-    int newRow = caretRow();
-    if (newRow == oldRow || !activeLine_.Visible()) return;
-    invalidateRow(oldRow);
-    invalidateRow(newRow);
-}
-
-void TSynEditor::ensureCaretVisible() { setTopLine(topLineShowingRow(caretRow(), topLine_, linesInWindow())); }
-
-std::string TSynEditor::selectedText() const {
-    if (!selection_.hasSelection()) return {};
-    TBufferCoord begin = selection_.selectionBegin();
-    TBufferCoord end = selection_.selectionEnd();
-    std::string text;
-    for (int line = begin.Line; line <= end.Line; ++line) {
-        std::string_view bytes = lines_.GetView(line - 1);
-        size_t from = line == begin.Line ? static_cast<size_t>(begin.Char - 1) : 0;
-        size_t to = line == end.Line ? static_cast<size_t>(end.Char - 1) : bytes.size();
-        from = std::min(from, bytes.size());
-        to = std::min(to, bytes.size());
-        if (to > from) text.append(bytes.substr(from, to - from));
-        if (line != end.Line) text.append("\r\n");
-    }
-    return text;
-}
-
 TBufferCoord TSynEditor::pixelToBufferPos(QPoint viewportPos, bool dragging) const {
-    TDisplayCoord display = metrics_.pixelToDisplay(viewportPos.x(), viewportPos.y(), topLine_, leftChar_, dragging);
-    display.Row = std::min(display.Row, std::max(1, rowCount()));
-    // Past the end of a row the caret stops just after its last cell.
-    display.Column = std::min(display.Column, displayMap_.rowLength(display.Row) + 1);
-    return displayToBufferPos(display);
+    return dragging ? model_.dragPosition(viewportPos.x(), viewportPos.y())
+                    : model_.clickPosition(viewportPos.x(), viewportPos.y());
 }
 
 QRect TSynEditor::caretRect() const {
-    TDisplayCoord display = bufferToDisplayPos(selection_.caret());
-    int x = textLeft() + (display.Column - leftChar_) * charWidth() - 1;
-    int y = metrics_.rowTop(display.Row, topLine_) + extraSpacing() / 2 + 1;
+    TDisplayCoord display = bufferToDisplayPos(caretXY());
+    int x = columnX(display.Column) - 1;
+    int y = metrics().rowTop(display.Row, topLine()) + extraSpacing() / 2 + 1;
     // Overwrite mode shows a block over the cell the next character replaces.
     if (!insertMode()) return QRect(x + 1, y, charWidth(), std::max(1, textHeight() - 2));
     return QRect(x, y, 2, std::max(1, textHeight() - 2));

@@ -4,9 +4,9 @@
 // caret's row in the active-line colours, a thin vertical scroll bar and a top-line hint while the
 // thumb is dragged.
 //
-// Layout and state live in the Qt-free model (line store, word-wrap index, metrics, caret and
-// selection); this widget measures the font, paints and routes input. Keyboard, mouse and input
-// method handling are in syn_editor_input.cpp.
+// Caret, selection, scroll position and rows live in the Qt-free view model beside the line store;
+// this widget measures the font, forwards input, and repaints what the model reports changed.
+// Keyboard, mouse and input method handling are in syn_editor_input.cpp.
 
 #include <QAbstractScrollArea>
 #include <QFont>
@@ -18,8 +18,6 @@
 
 #include "platform/model/color.h"
 #include "textview/model/active_line.h"
-#include "textview/model/caret_selection.h"
-#include "textview/model/display_map.h"
 #include "textview/model/editor_commands.h"
 #include "textview/model/line_divider.h"
 #include "textview/model/line_store.h"
@@ -27,6 +25,7 @@
 #include "textview/model/scroll_bar_math.h"
 #include "textview/model/selected_color.h"
 #include "textview/model/view_metrics.h"
+#include "textview/model/view_model.h"
 #include "textview/model/word_wrap_settings.h"
 
 namespace veyrin {
@@ -46,7 +45,7 @@ struct TSynFontStyle {
     friend bool operator==(const TSynFontStyle&, const TSynFontStyle&) = default;
 };
 
-class TSynEditor : public QAbstractScrollArea {
+class TSynEditor : public QAbstractScrollArea, private ISynViewListener {
     Q_OBJECT
 public:
     explicit TSynEditor(QWidget* parent = nullptr);
@@ -96,34 +95,36 @@ public:
     void setTabWidth(int width);
     int tabWidth() const { return lines_.TabWidth(); }
 
-    int topLine() const { return topLine_; }
-    void setTopLine(int row);
-    int rowCount() const { return displayMap_.rowCount(); }
-    int linesInWindow() const { return metrics_.linesInWindow; }
-    int charsInWindow() const { return metrics_.charsInWindow; }
-    int rowHeight() const { return metrics_.rowHeight; }
-    int charWidth() const { return metrics_.charWidth; }
-    int textHeight() const { return metrics_.textHeight; }
-    int extraSpacing() const { return metrics_.extraSpacing; }
-    int textLeft() const { return metrics_.textLeft(); }
-    const TSynViewMetrics& metrics() const { return metrics_; }
-    const TSynDisplayMap& displayMap() const { return displayMap_; }
-    int rowToLine(int row) const { return displayMap_.rowToLine(row); }
-    int lineToRow(int line) const { return displayMap_.lineToRow(line); }
-    TDisplayCoord bufferToDisplayPos(TBufferCoord pos) const { return displayMap_.bufferToDisplay(pos); }
-    TBufferCoord displayToBufferPos(TDisplayCoord pos) const { return displayMap_.displayToBuffer(pos); }
+    int topLine() const { return model_.topLine(); }
+    void setTopLine(int row) { model_.setTopLine(row); }
+    int rowCount() const { return model_.rowCount(); }
+    int linesInWindow() const { return model_.metrics().linesInWindow; }
+    int charsInWindow() const { return model_.metrics().charsInWindow; }
+    int rowHeight() const { return model_.metrics().rowHeight; }
+    int charWidth() const { return model_.metrics().charWidth; }
+    int textHeight() const { return model_.metrics().textHeight; }
+    int extraSpacing() const { return model_.metrics().extraSpacing; }
+    int textLeft() const { return model_.metrics().textLeft(); }
+    const TSynViewMetrics& metrics() const { return model_.metrics(); }
+    const TSynDisplayMap& displayMap() const { return model_.displayMap(); }
+    int rowToLine(int row) const { return model_.rowToLine(row); }
+    int lineToRow(int line) const { return model_.lineToRow(line); }
+    TDisplayCoord bufferToDisplayPos(TBufferCoord pos) const { return model_.bufferToDisplay(pos); }
+    TBufferCoord displayToBufferPos(TDisplayCoord pos) const { return model_.displayToBuffer(pos); }
+    TSynViewModel& viewModel() { return model_; }
+    const TSynViewModel& viewModel() const { return model_; }
 
     // --- Caret and selection (buffer positions from 1) ---
-    TBufferCoord caretXY() const { return selection_.caret(); }
+    TBufferCoord caretXY() const { return model_.caret(); }
     // Moves the caret (collapsing the selection unless `extend`) and scrolls it into view.
-    void setCaretXY(TBufferCoord pos, bool extend = false);
-    void setSelection(TBufferCoord anchor, TBufferCoord caret);
-    const TSynCaretSelection& selection() const { return selection_; }
-    bool hasSelection() const { return selection_.hasSelection(); }
+    void setCaretXY(TBufferCoord pos, bool extend = false) { model_.moveCaret(pos, extend); }
+    void setSelection(TBufferCoord anchor, TBufferCoord caret) { model_.setCaretAndAnchor(caret, anchor); }
+    const TSynCaretSelection& selection() const { return model_.selection(); }
+    bool hasSelection() const { return model_.hasSelection(); }
     // The selected bytes, lines joined with CR LF.
-    std::string selectedText() const;
-    int caretRow() const;
-    void ensureCaretVisible();
+    std::string selectedText() const { return model_.selectedText(); }
+    int caretRow() const { return model_.caretRow(); }
+    void ensureCaretVisible() { model_.ensureCaretVisible(); }
     // The buffer position under a viewport point (click: nearest boundary; drag: cell under it).
     TBufferCoord pixelToBufferPos(QPoint viewportPos, bool dragging) const;
 
@@ -165,7 +166,7 @@ public:
 signals:
     void dblClicked();
     void statusChanged();
-    // The lines were cleared: whoever keeps undo and redo empties them.
+    // The lines were emptied (a load, a clear, a new text).
     void linesCleared();
     void caretMoved();
 
@@ -185,12 +186,13 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
-    void connectLineHooks();
-    void onLinesCleared();
-    void onLinesInserted(int index, int count);
-    void onLinesDeleted(int index, int count);
-    void onLineReplaced(int index, int count);
-    void onAfterChange();
+    // What the view model reports.
+    void topLineChanged(int oldTopLine) override;
+    void linesInvalidated(int firstLine, int lastLine, bool toTheEnd) override;
+    void caretMoved(int oldCaretRow, bool selectionRepaint) override;
+    void linesReset() override;
+    void linesSettling() override;
+    void linesSettled() override;
     void invalidateRect(const QRect& rect);
 
     void rebuildFont();
@@ -206,7 +208,6 @@ private:
 
     QRect caretRect() const;
     void restartCaretBlink();
-    void caretRowMaybeChanged(int oldRow);
 
     // Painting (syn_editor_paint.cpp).
     void paintTextArea(class QPainter& painter, const QRect& clip) const;
@@ -216,7 +217,7 @@ private:
                            int baseline) const;
     void drawCells(QPainter& painter, std::string_view rowText, int fromColumn, int toColumn, int baseline,
                    const QColor& color) const;
-    int columnX(int column) const { return textLeft() + (column - leftChar_) * charWidth(); }
+    int columnX(int column) const { return textLeft() + (column - model_.leftChar()) * charWidth(); }
     void paintCaret(QPainter& painter) const;
 
     // Input and editing (syn_editor_input.cpp, syn_editor_editing.cpp).
@@ -226,9 +227,7 @@ private:
     TSynEditingController& editing() const;
 
     TSynEditStringList lines_;
-    TSynDisplayMap displayMap_;
-    TSynViewMetrics metrics_;
-    TSynCaretSelection selection_;
+    TSynViewModel model_;
     TSynLineDivider lineDivider_;
     TSynActiveLine activeLine_;
     TSynRightEdge rightEdge_;
@@ -247,9 +246,6 @@ private:
     TLineSpacingRule lineSpacingRule_ = lsSingle;
     int lineSpacing_ = 0;
 
-    int topLine_ = 1;
-    int leftChar_ = 1;
-    bool linesChanging_ = false;
     QRect pendingInvalid_;
     bool statusChangePending_ = false;
 

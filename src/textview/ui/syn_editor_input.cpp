@@ -27,7 +27,7 @@ void TSynEditor::wheelEvent(QWheelEvent* event) {
     int steps = wheel_.add(event->angleDelta().y());
     if (steps != 0) {
         bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-        setTopLine(topLine_ - wheelScrollRows(steps, QApplication::wheelScrollLines(), ctrl, linesInWindow()));
+        setTopLine(topLine() - wheelScrollRows(steps, QApplication::wheelScrollLines(), ctrl, linesInWindow()));
     }
     event->accept();
 }

@@ -47,6 +47,9 @@ void TSynEditor::paintEvent(QPaintEvent* event) {
 
 void TSynEditor::paintTextArea(QPainter& painter, const QRect& clip) const {
     const QColor background = toQColor(color_);
+    const int topRow = topLine();
+    const int leftChar = model_.leftChar();
+    const TSynDisplayMap& rows = displayMap();
     const int cw = charWidth();
     const int rh = rowHeight();
     const int left = textLeft();
@@ -56,12 +59,12 @@ void TSynEditor::paintTextArea(QPainter& painter, const QRect& clip) const {
         painter.fillRect(clip, background);
         return;
     }
-    const int firstColumn = clip.left() > left ? leftChar_ + (clip.left() - left) / cw : leftChar_;
-    const int lastColumn = leftChar_ + (clipRight + cw - left - 1) / cw;
-    const int firstRow = std::max(clip.top() / rh + topLine_, topLine_);
-    const int lastRow = std::min(topLine_ + (clipBottom + rh - 1) / rh, rowCount());
+    const int firstColumn = clip.left() > left ? leftChar + (clip.left() - left) / cw : leftChar;
+    const int lastColumn = leftChar + (clipRight + cw - left - 1) / cw;
+    const int firstRow = std::max(clip.top() / rh + topRow, topRow);
+    const int lastRow = std::min(topRow + (clipBottom + rh - 1) / rh, rowCount());
 
-    if (clip.left() < left) painter.fillRect(QRect(metrics_.gutterWidth, clip.top(), left, clip.height()), background);
+    if (clip.left() < left) painter.fillRect(QRect(metrics().gutterWidth, clip.top(), left, clip.height()), background);
 
     if (firstRow <= lastRow) {
         const int activeRow = activeLine_.Visible() ? caretRow() : 0;
@@ -69,10 +72,10 @@ void TSynEditor::paintTextArea(QPainter& painter, const QRect& clip) const {
         for (int line = rowToLine(firstRow); line <= rowToLine(lastRow); ++line) {
             std::string_view text = lines_.ExpandedView(line - 1, scratch);
             const int lineFirstRow = lineToRow(line);
-            const int lineRows = displayMap_.rowsOfLine(line);
+            const int lineRows = rows.rowsOfLine(line);
             size_t rowStart = 0;
             for (int row = lineFirstRow; row < lineFirstRow + lineRows && row <= lastRow; ++row) {
-                size_t length = displayMap_.wordWrap() ? static_cast<size_t>(displayMap_.rowLength(row)) : text.size();
+                size_t length = rows.wordWrap() ? static_cast<size_t>(rows.rowLength(row)) : text.size();
                 std::string_view rowText = text.substr(std::min(rowStart, text.size()), length);
                 if (row >= firstRow) paintRow(painter, clip, row, rowText, firstColumn, lastColumn, row == activeRow);
                 rowStart += length;
@@ -81,12 +84,12 @@ void TSynEditor::paintTextArea(QPainter& painter, const QRect& clip) const {
     }
 
     // Below the last row: background only, no ruled lines.
-    const int belowTop = rh * (std::max(lastRow, firstRow - 1) - topLine_ + 1);
+    const int belowTop = rh * (std::max(lastRow, firstRow - 1) - topRow + 1);
     const int areaLeft = std::max(clip.left(), left);
     if (belowTop < clipBottom) painter.fillRect(QRect(areaLeft, belowTop, clipRight - areaLeft, clipBottom - belowTop), background);
 
     if (rightEdge_.Visible() && rightEdge_.Position() > 0) {
-        int x = left + (rightEdge_.Position() - leftChar_ + 1) * cw;
+        int x = left + (rightEdge_.Position() - leftChar + 1) * cw;
         if (x >= clip.left() && x < clipRight) {
             painter.setPen(thinPen(rightEdge_.Color(), rightEdge_.Style()));
             painter.drawLine(x, 0, x, viewport()->height() - 1);
@@ -99,7 +102,7 @@ void TSynEditor::paintRow(QPainter& painter, const QRect& clip, int row, std::st
     const bool active = isCaretRow && activeLine_.Visible();
     const TColor foreground = active && activeLine_.Foreground() != clNone ? activeLine_.Foreground() : fontColor_;
     const TColor background = active && activeLine_.Background() != clNone ? activeLine_.Background() : color_;
-    const int top = metrics_.rowTop(row, topLine_);
+    const int top = metrics().rowTop(row, topLine());
     const int areaLeft = std::max(clip.left(), textLeft());
     const QRect rowRect(areaLeft, top, clip.x() + clip.width() - areaLeft, rowHeight());
     // The spacing is split evenly above and below the text, the odd pixel going below.
@@ -107,7 +110,7 @@ void TSynEditor::paintRow(QPainter& painter, const QRect& clip, int row, std::st
 
     painter.fillRect(rowRect, toQColor(background));
     drawCells(painter, rowText, firstColumn, lastColumn, baseline, toQColor(foreground));
-    if (selection_.hasSelection()) paintSelectedPart(painter, rowRect, row, rowText, baseline);
+    if (selection().hasSelection()) paintSelectedPart(painter, rowRect, row, rowText, baseline);
 
     if (lineDivider_.Visible()) {
         const int y = top + rowHeight() - 1;
@@ -118,8 +121,8 @@ void TSynEditor::paintRow(QPainter& painter, const QRect& clip, int row, std::st
 
 void TSynEditor::paintSelectedPart(QPainter& painter, const QRect& rowRect, int row, std::string_view rowText,
                                    int baseline) const {
-    TDisplayCoord begin = bufferToDisplayPos(selection_.selectionBegin());
-    TDisplayCoord end = bufferToDisplayPos(selection_.selectionEnd());
+    TDisplayCoord begin = bufferToDisplayPos(selection().selectionBegin());
+    TDisplayCoord end = bufferToDisplayPos(selection().selectionEnd());
     if (row < begin.Row || row > end.Row) return;
     int from = row == begin.Row ? begin.Column : 1;
     int to = row == end.Row ? end.Column : static_cast<int>(rowText.size()) + 1;

@@ -1,6 +1,5 @@
 #include "textview/model/editor_engine.h"
 
-#include "fake_edit_host.h"
 #include "platform/model/gbk_text.h"
 
 #include <gtest/gtest.h>
@@ -8,34 +7,82 @@
 namespace veyrin {
 namespace {
 
-using testing::FakeClipboard;
-using testing::FakeEditHost;
-
 std::string g(const char* utf8) { return gbk::fromUtf8(utf8); }
 
+class FakeClipboard : public ISynEditClipboard {
+public:
+    std::optional<TSynClipboardBlock> content;
+    bool refuseWrites = false;
+
+    void write(const TSynClipboardBlock& block) override {
+        if (refuseWrites) throw AppError(kClipboardCopyFailed);
+        content = block;
+    }
+    std::optional<TSynClipboardBlock> read() override { return content; }
+    bool hasText() const override { return content.has_value(); }
+};
+
+// Counts the outermost updates of the lines and how deep one is nested right now.
+struct UpdateCounter : ISynLinesObserver {
+    int depth = 0;
+    int ended = 0;
+    void linesChanging() override { depth = 1; }
+    void linesChanged(const TSynLinesChange&) override {}
+    void linesChangeEnded() override {
+        depth = 0;
+        ++ended;
+    }
+};
+
+// The engine on the real view model: word-wrapped rows from the wrap index, 8-pixel cells of a
+// 16-pixel font, 10 whole rows by default.
 class EngineTest : public ::testing::Test {
 protected:
-    FakeEditHost host;
-    FakeClipboard clipboard;
-    TSynEditEngine engine{host, clipboard};
+    static constexpr int kCell = 8;
+    static constexpr int kRow = 16;
 
+    TSynEditStringList store;
+    TSynViewModel view{store};
+    FakeClipboard clipboard;
+    TSynEditEngine engine{view, clipboard};
+    UpdateCounter updates;
+
+    EngineTest() {
+        store.addObserver(&updates);
+        view.setFont(kCell, kRow, lsSingle, 0);
+        windowRows(10);
+        wrapAt(TSynWordWrapPlugin::kMaxRowLength);
+    }
+    ~EngineTest() override { store.removeObserver(&updates); }
+
+    void windowRows(int rows) {
+        view.setClientSize(TSynViewMetrics::kTextMargin + TSynWordWrapPlugin::kMaxRowLength * kCell,
+                           rows * view.metrics().rowHeight);
+    }
+    void wrapAt(int column) { view.setWordWrap(true, column); }
     void load(std::vector<std::string> lines) {
-        host.lines = std::move(lines);
-        host.caretPos = host.anchorPos = {1, 1};
-        engine.linesCleared();
+        store.BeginUpdate();
+        store.Clear();
+        store.AddStrings(lines);
+        store.EndUpdate();
+    }
+    std::vector<std::string> lines() const {
+        std::vector<std::string> out;
+        for (int i = 0; i < store.Count(); ++i) out.push_back(store.Get(i));
+        return out;
     }
     void caretAt(int col, int line) { engine.moveCaret({col, line}); }
     void type(std::string_view text) {
         for (char c : text) engine.executeCommand(ecChar, std::string_view(&c, 1));
     }
-    TBufferCoord caret() const { return host.caretPos; }
+    TBufferCoord caret() const { return view.caret(); }
 };
 
 // --- Typing and deleting ------------------------------------------------------------------------
 
 TEST_F(EngineTest, TypingInsertsAtCaretAndIntoAnEmptyView) {
     type("ab");
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"ab"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"ab"}));
     EXPECT_EQ(caret(), (TBufferCoord{3, 1}));
     engine.executeCommand(ecChar, "\x07");  // control characters are not text
     EXPECT_EQ(engine.text(), "ab");
@@ -53,10 +100,10 @@ TEST_F(EngineTest, BackspaceAndDeleteTakeADoubleByteCharacterWhole) {
     load({g("a床前b")});
     caretAt(4, 1);  // after 床
     engine.executeCommand(ecDeleteLastChar);
-    EXPECT_EQ(host.lines[0], g("a前b"));
+    EXPECT_EQ(lines()[0], g("a前b"));
     EXPECT_EQ(caret(), (TBufferCoord{2, 1}));
     engine.executeCommand(ecDeleteChar);
-    EXPECT_EQ(host.lines[0], "ab");
+    EXPECT_EQ(lines()[0], "ab");
     EXPECT_EQ(caret(), (TBufferCoord{2, 1}));
 }
 
@@ -64,11 +111,11 @@ TEST_F(EngineTest, BackspaceAtLineStartAndDeleteAtLineEndJoinLines) {
     load({"ab", "cd", "ef"});
     caretAt(1, 2);
     engine.executeCommand(ecDeleteLastChar);
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"abcd", "ef"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"abcd", "ef"}));
     EXPECT_EQ(caret(), (TBufferCoord{3, 1}));
     engine.executeCommand(ecLineEnd);
     engine.executeCommand(ecDeleteChar);
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"abcdef"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"abcdef"}));
     caretAt(1, 1);
     engine.executeCommand(ecDeleteLastChar);  // nothing before the first character
     EXPECT_EQ(engine.text(), "abcdef");
@@ -78,12 +125,12 @@ TEST_F(EngineTest, LineBreakSplitsAndCopiesLeadingBlanks) {
     load({"  indented text"});
     caretAt(11, 1);
     engine.executeCommand(ecLineBreak);
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"  indented", "   text"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"  indented", "   text"}));
     EXPECT_EQ(caret(), (TBufferCoord{3, 2}));
     engine.setAutoIndent(false);
     caretAt(1, 1);
     engine.executeCommand(ecInsertLine);  // the caret stays put
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"", "  indented", "   text"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"", "  indented", "   text"}));
     EXPECT_EQ(caret(), (TBufferCoord{1, 1}));
 }
 
@@ -91,16 +138,16 @@ TEST_F(EngineTest, WordAndLineDeletions) {
     load({"one two three", "next"});
     caretAt(5, 1);
     engine.executeCommand(ecDeleteWord);
-    EXPECT_EQ(host.lines[0], "one three");
+    EXPECT_EQ(lines()[0], "one three");
     engine.executeCommand(ecDeleteLastWord);
-    EXPECT_EQ(host.lines[0], "three");
+    EXPECT_EQ(lines()[0], "three");
     caretAt(3, 1);
     engine.executeCommand(ecDeleteEOL);
-    EXPECT_EQ(host.lines[0], "th");
+    EXPECT_EQ(lines()[0], "th");
     engine.executeCommand(ecDeleteLine);
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"next"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"next"}));
     engine.executeCommand(ecDeleteLine);
-    EXPECT_EQ(host.lines, (std::vector<std::string>{""}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{""}));
 }
 
 TEST_F(EngineTest, OverwriteReplacesWholeCharacters) {
@@ -109,7 +156,7 @@ TEST_F(EngineTest, OverwriteReplacesWholeCharacters) {
     EXPECT_FALSE(engine.insertMode());
     caretAt(3, 1);
     type("x");
-    EXPECT_EQ(host.lines[0], "\xB4\xB2x" + g("明"));
+    EXPECT_EQ(lines()[0], "\xB4\xB2x" + g("明"));
     EXPECT_EQ(caret(), (TBufferCoord{4, 1}));
 }
 
@@ -126,7 +173,7 @@ TEST_F(EngineTest, ReadOnlyRefusesEveryChange) {
 // --- Moving the caret ---------------------------------------------------------------------------
 
 TEST_F(EngineTest, UpAndDownKeepTheDisplayColumnAcrossWrappedRows) {
-    host.wrapWidth = 6;
+    wrapAt(6);
     load({"abcdefghijkl", "xy"});
     caretAt(5, 1);  // display row 1, column 5
     engine.executeCommand(ecDown);
@@ -153,14 +200,38 @@ TEST_F(EngineTest, VerticalMoveNeverStopsInsideADoubleByteCharacter) {
     EXPECT_EQ(caret(), (TBufferCoord{1, 2}));
 }
 
-TEST_F(EngineTest, HomeGoesToTheStartOfTheDisplayRowEndToTheLineEnd) {
-    host.wrapWidth = 4;
+// The position after a row's last character opens the next row, so End on an upper row stops
+// before it; on a line's last row End goes after the last byte.
+TEST_F(EngineTest, HomeAndEndStayOnTheDisplayRow) {
+    wrapAt(4);
     load({"abcdefghij"});
     caretAt(7, 1);
     engine.executeCommand(ecLineStart);
     EXPECT_EQ(caret(), (TBufferCoord{5, 1}));
     engine.executeCommand(ecLineEnd);
+    EXPECT_EQ(caret(), (TBufferCoord{8, 1}));
+    caretAt(10, 1);
+    engine.executeCommand(ecLineEnd);
     EXPECT_EQ(caret(), (TBufferCoord{11, 1}));
+}
+
+TEST_F(EngineTest, ShiftHomeAndShiftEndSelectTheSameRowOfAWrappedParagraph) {
+    wrapAt(12);
+    load({"the quick brown fox jumps over it", g("床前明月光，疑是地上霜。举头望明月")});
+    const auto rowSpan = [&](TBufferCoord from, TSynEditorCommand command) {
+        caretAt(from.Char, from.Line);
+        engine.executeCommand(command);
+        return engine.selectedText();
+    };
+    // "brown fox " is the middle row: its hanging blank stays on it, the caret before the blank.
+    EXPECT_EQ(view.bufferToDisplay({11, 1}).Row, 2);
+    EXPECT_EQ(rowSpan({14, 1}, ecSelLineStart) + rowSpan({14, 1}, ecSelLineEnd), "brown fox");
+    EXPECT_EQ(view.bufferToDisplay(caret()).Row, 2);
+    // Chinese rows break hard at the column: the middle row's last character is outside End's reach.
+    const int middle = view.lineToRow(2) + 1;
+    const TBufferCoord rowStart = view.displayToBuffer({1, middle});
+    EXPECT_EQ(rowSpan({rowStart.Char + 4, 2}, ecSelLineStart) + rowSpan({rowStart.Char + 4, 2}, ecSelLineEnd),
+              view.textInRange(rowStart, {rowStart.Char + 10, 2}));
 }
 
 TEST_F(EngineTest, LeftAndRightStepOverCharactersAndLineEnds) {
@@ -210,20 +281,20 @@ TEST_F(EngineTest, ShiftedMovesExtendTheSelection) {
 }
 
 TEST_F(EngineTest, PageMovesAndEditorEndsScrollTheCaretIntoView) {
-    host.window = 3;
+    windowRows(3);
     load({"l1", "l2", "l3", "l4", "l5", "l6", "l7", "l8"});
     engine.executeCommand(ecPageDown);
     EXPECT_EQ(caret(), (TBufferCoord{1, 4}));
-    EXPECT_EQ(host.top, 4);
+    EXPECT_EQ(view.topLine(), 4);
     engine.executeCommand(ecSelEditorBottom);
     EXPECT_EQ(caret(), (TBufferCoord{3, 8}));
-    EXPECT_EQ(host.top, 6);
+    EXPECT_EQ(view.topLine(), 6);
     EXPECT_EQ(engine.selStart(), (TBufferCoord{1, 4}));
     engine.executeCommand(ecPageTop);
     EXPECT_EQ(caret(), (TBufferCoord{3, 6}));
     engine.executeCommand(ecEditorTop);
     EXPECT_EQ(caret(), (TBufferCoord{1, 1}));
-    EXPECT_EQ(host.top, 1);
+    EXPECT_EQ(view.topLine(), 1);
 }
 
 TEST_F(EngineTest, SelectAllOnEmptyViewSelectsNothing) {
@@ -318,13 +389,13 @@ TEST_F(EngineTest, MultiLineDeleteUndoesExactly) {
     load({"first line", "middle", "last line"});
     engine.setSelection({3, 1}, {5, 3});
     engine.clearSelection();
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"fi line"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"fi line"}));
     engine.undo();
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"first line", "middle", "last line"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"first line", "middle", "last line"}));
     EXPECT_EQ(engine.selStart(), (TBufferCoord{3, 1}));
     EXPECT_EQ(engine.selEnd(), (TBufferCoord{5, 3}));
     engine.redo();
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"fi line"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"fi line"}));
 }
 
 TEST_F(EngineTest, ClearedLinesEmptyBothLists) {
@@ -340,10 +411,10 @@ TEST_F(EngineTest, ClearedLinesEmptyBothLists) {
 TEST_F(EngineTest, EditsBracketTheirLineChangesInOneUpdate) {
     load({"a", "b"});
     engine.selectAll();
-    const int before = host.updatesEnded;
+    const int before = updates.ended;
     type("z");
-    EXPECT_EQ(host.updatesEnded, before + 1);
-    EXPECT_EQ(host.updateDepth, 0);
+    EXPECT_EQ(updates.ended, before + 1);
+    EXPECT_EQ(updates.depth, 0);
 }
 
 // --- Clipboard ----------------------------------------------------------------------------------
@@ -383,7 +454,7 @@ TEST_F(EngineTest, PasteReplacesTheSelectionAsOneStep) {
     clipboard.content = TSynClipboardBlock{smNormal, "A\r\nB"};
     engine.setSelection({5, 1}, {8, 1});
     engine.executeCommand(ecPaste);
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"one A", "B"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"one A", "B"}));
     EXPECT_EQ(caret(), (TBufferCoord{2, 2}));
     engine.undo();
     EXPECT_EQ(engine.text(), "one two");
@@ -460,11 +531,11 @@ TEST_F(EngineTest, BlockIndentAndUnindent) {
     load({"a", "b", "c"});
     engine.setSelection({1, 1}, {1, 3});
     engine.executeCommand(ecBlockIndent);
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"  a", "  b", "c"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"  a", "  b", "c"}));
     engine.executeCommand(ecBlockUnindent);
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"a", "b", "c"}));
     engine.undo();
-    EXPECT_EQ(host.lines, (std::vector<std::string>{"  a", "  b", "c"}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"  a", "  b", "c"}));
 }
 
 TEST_F(EngineTest, MatchBracketJumpsAcrossLines) {

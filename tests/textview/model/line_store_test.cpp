@@ -28,18 +28,24 @@ std::string saved(const TSynEditStringList& list) {
     return out.str();
 }
 
-// Records every hook call as text, so tests can compare the whole sequence.
-struct HookLog {
+// Records every change notice as text, so tests can compare the whole sequence.
+struct HookLog : ISynLinesObserver {
     std::vector<std::string> calls;
-    void attach(TSynEditStringList& list) {
-        TSynEditStringList::Hooks hooks;
-        hooks.BeforeChange = [this](TSynEditStringList&) { calls.push_back("before"); };
-        hooks.AfterChange = [this](TSynEditStringList&) { calls.push_back("after"); };
-        hooks.LinesCleared = [this](TSynEditStringList&) { calls.push_back("cleared"); };
-        hooks.LinesDeleted = [this](TSynEditStringList&, int i, int n) { record("deleted", i, n); };
-        hooks.LinesInserted = [this](TSynEditStringList&, int i, int n) { record("inserted", i, n); };
-        hooks.LineReplaced = [this](TSynEditStringList&, int i, int n) { record("replaced", i, n); };
-        list.setHooks(hooks);
+    TSynEditStringList* list = nullptr;
+    ~HookLog() override {
+        if (list) list->removeObserver(this);
+    }
+    void attach(TSynEditStringList& observed) {
+        list = &observed;
+        observed.addObserver(this);
+    }
+    void linesChanging() override { calls.push_back("before"); }
+    void linesChangeEnded() override { calls.push_back("after"); }
+    void linesChanged(const TSynLinesChange& change) override {
+        if (change.reset) calls.push_back("cleared");
+        else if (change.removed == change.added) record("replaced", change.first, change.added);
+        else if (change.added > 0) record("inserted", change.first, change.added);
+        else record("deleted", change.first, change.removed);
     }
     void record(const char* what, int index, int count) {
         calls.push_back(std::string(what) + " " + std::to_string(index) + "," + std::to_string(count));

@@ -54,15 +54,16 @@ TEST(WrapLine, ShortAndEmptyLinesTakeOneRow) {
 
 class WrapIndex : public ::testing::Test {
 protected:
-    WrapIndex() : plugin(lines) {
-        TSynEditStringList::Hooks hooks;
-        hooks.LinesInserted = [this](TSynEditStringList&, int i, int n) { plugin.LinesInserted(i, n); };
-        hooks.LinesDeleted = [this](TSynEditStringList&, int i, int n) { plugin.LinesDeleted(i, n); };
-        hooks.LineReplaced = [this](TSynEditStringList&, int i, int n) { plugin.LinesPutted(i, n); };
-        hooks.LinesCleared = [this](TSynEditStringList&) { plugin.LinesCleared(); };
-        lines.setHooks(hooks);
+    struct Forwarder : ISynLinesObserver {
+        TSynWordWrapPlugin& plugin;
+        explicit Forwarder(TSynWordWrapPlugin& p) : plugin(p) {}
+        void linesChanged(const TSynLinesChange& change) override { plugin.LinesChanged(change); }
+    };
+    WrapIndex() : plugin(lines), forwarder(plugin) {
+        lines.addObserver(&forwarder);
         plugin.Reset(10);
     }
+    ~WrapIndex() override { lines.removeObserver(&forwarder); }
     // Rows of each line, from the index.
     std::vector<int> rowsPerLine() const {
         std::vector<int> rows;
@@ -71,6 +72,7 @@ protected:
     }
     TSynEditStringList lines;
     TSynWordWrapPlugin plugin;
+    Forwarder forwarder;
 };
 
 TEST_F(WrapIndex, FollowsInsertDeleteReplaceAndClear) {

@@ -271,6 +271,25 @@ private slots:
         QCOMPARE(view->selection().anchor(), (TBufferCoord{1, 1}));
     }
 
+    // 1.5 spacing at 11 points leaves part of a row under the last whole one at this height.
+    void draggingIntoThePartlyShownBottomRowSelectsIntoItAndScrollsOneRow() {
+        std::string text;
+        for (int i = 0; i < 40; ++i) text += "line" + std::to_string(i) + "\r\n";
+        auto view = makeView(text, 300, 409);
+        QVERIFY(view);
+        view->setFontSize(11);
+        view->setLineSpacingRule(lsOneAndHalf);
+        QWidget* vp = view->viewport();
+        const int wholeRowsBottom = view->linesInWindow() * view->rowHeight();
+        QVERIFY(wholeRowsBottom < vp->height());
+        sendMouse(vp, QEvent::MouseButtonPress, cellPoint(*view, 1, 1), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(vp, QEvent::MouseMove, QPoint(cellPoint(*view, 3, 1).x(), wholeRowsBottom + 1), Qt::NoButton,
+                  Qt::LeftButton);
+        QCOMPARE(view->caretXY().Line, view->linesInWindow() + 1);
+        QCOMPARE(view->topLine(), 2);
+        sendMouse(vp, QEvent::MouseButtonRelease, QPoint(20, wholeRowsBottom + 1), Qt::LeftButton, Qt::NoButton);
+    }
+
     void doubleClickSelectsTheChineseClauseThenSignals() {
         auto view = makeView(g("床前明月光，疑是地上霜。"));
         QVERIFY(view);
