@@ -13,6 +13,7 @@
 #include "controls/model/color_shading.h"
 #include "controls/ui/parent_color.h"
 #include "controls/ui/speed_button_hover_tracker.h"
+#include "platform/ui/embossed_text.h"
 #include "platform/ui/gbk_qt.h"
 #include "platform/ui/qt_color.h"
 
@@ -299,13 +300,11 @@ void TFlatSpeedButton::paintEvent(QPaintEvent*) {
         const int flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
         const QString text = gbkToQString(caption_);
         if (state_ == SpeedButtonState::Disabled) {
-            painter.setPen(toQColor(clBtnHighlight));
-            painter.drawText(bounds.translated(1, 1), flags, text);
-            painter.setPen(toQColor(clBtnShadow));
+            drawEmbossedText(painter, bounds, flags, text);
         } else {
             painter.setPen(toQColor(fontColor_));
+            painter.drawText(bounds, flags, text);
         }
-        painter.drawText(bounds, flags, text);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "controls/model/theme_table.h"
 #include "controls/ui/focus_rect.h"
 #include "controls/ui/theme_drawing.h"
+#include "platform/ui/embossed_text.h"
 #include "platform/ui/qt_color.h"
 
 namespace veyrin {
@@ -20,7 +21,6 @@ namespace veyrin {
 namespace {
 
 constexpr int kSkinFrames = 3;
-const QColor kDisabledText(0x80, 0x80, 0x80);
 
 bool isPressKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter; }
 
@@ -34,10 +34,7 @@ void drawCaptionText(QPainter& p, const QRect& rect, int flags, const QString& t
         p.drawText(rect, flags, text);
         return;
     }
-    p.setPen(Qt::white);
-    p.drawText(rect.translated(1, 1), flags, text);
-    p.setPen(kDisabledText);
-    p.drawText(rect, flags, text);
+    drawEmbossedText(p, rect, flags, text);
 }
 
 QImage greyed(const QImage& picture) {

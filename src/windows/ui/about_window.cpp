@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "controls/ui/sui_button.h"
+#include "platform/ui/embossed_text.h"
 #include "platform/ui/font_faces.h"
 #include "platform/ui/qt_color.h"
 
@@ -37,10 +38,7 @@ void AboutLabel::paintEvent(QPaintEvent* event) {
     }
     QPainter p(this);
     p.setFont(font());
-    p.setPen(toQColor(clBtnHighlight));
-    p.drawText(contentsRect().translated(1, 1), static_cast<int>(alignment()), text());
-    p.setPen(toQColor(clBtnShadow));
-    p.drawText(contentsRect(), static_cast<int>(alignment()), text());
+    drawEmbossedText(p, contentsRect(), static_cast<int>(alignment()), text());
 }
 
 TForm2::TForm2(QWidget* parent) : FrameHost(parent) {
