@@ -40,6 +40,8 @@ grep -qx "platform=xcb" "$scratch/report" || fail "a Wayland session must get th
 launch XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=offscreen | grep -qx "platform=offscreen" ||
   fail "an explicit platform choice must be kept"
 launch XDG_DATA_HOME="$scratch/data" | grep -qx "cwd=$scratch/data/veyrin" || fail "XDG_DATA_HOME was not honoured"
+ln -s "$prefix/bin/veyrin" "$scratch/linked"
+env -i PATH="$PATH" HOME="$home" sh "$scratch/linked" | grep -qx "cwd=$work" || fail "a link to the launcher must work"
 
 chmod u+w "$prefix/libexec/veyrin" && rm "$prefix/libexec/veyrin/veyrin"
 if launch 2> "$scratch/error"; then fail "a missing program must fail"; fi
