@@ -1,5 +1,6 @@
 # Veyrin: `make run` builds and starts the reader on the bundled anthology; `make test` builds and
-# runs every test. Both install the Debian packages they need first (only those missing).
+# runs every test; `make deb` builds the Debian package into $(BUILD_DIR). They install the Debian
+# packages they need first (only those missing).
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -11,11 +12,12 @@ DEBIAN_PACKAGES := cmake g++ ninja-build pkg-config zlib1g-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2 \
   libx11-dev libxcb1-dev \
-  xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick openbox trayer
+  xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick openbox trayer \
+  desktop-file-utils appstream libxml2-utils dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps install-packages configure build run test bench fuzz clean
+.PHONY: all deps install-packages configure build run test deb bench fuzz clean
 
 all: build
 
@@ -46,6 +48,10 @@ run: configure
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+deb: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target veyrin veyrin-skinpack
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEYRIN_BUILD_BENCH=ON -DVEYRIN_BUILD_TESTS=OFF

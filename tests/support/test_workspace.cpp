@@ -27,7 +27,7 @@ TestWorkspace::TestWorkspace() {
     std::filesystem::create_directories(root() / "program");
 }
 
-AppPaths TestWorkspace::paths() const { return AppPaths{root(), root() / "program"}; }
+AppPaths TestWorkspace::paths() const { return AppPaths{root(), root() / "program", {}}; }
 std::filesystem::path TestWorkspace::root() const { return std::filesystem::path(dir_.path().toStdString()); }
 std::filesystem::path TestWorkspace::dataDir() const { return root() / "Data" / "唐诗鉴赏"; }
 std::filesystem::path TestWorkspace::temDir() const { return root() / "Tem"; }

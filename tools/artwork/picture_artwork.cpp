@@ -10,6 +10,7 @@
 // Light comes from the top left throughout: gradients run light to dark from there, gloss sits
 // on the upper left, outlines are darkest on the lower right.
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -18,6 +19,7 @@
 #include <QtMath>
 
 #include "bmp_file.h"
+#include "svg_recorder.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -85,11 +87,15 @@ void buttonPicture(const QString& name, int width, int height, int bits, const D
     writeBmp(keyed(render(width, height, draw), key), bits, name);
 }
 
-void pngPicture(const QString& name, int width, int height, const Drawing& draw) {
-    if (!render(width, height, draw).save(outputDir + "/" + name, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+void savePng(const QImage& image, const QString& path) {
+    if (!image.save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         std::exit(1);
     }
+}
+
+void pngPicture(const QString& name, int width, int height, const Drawing& draw) {
+    savePng(render(width, height, draw), outputDir + "/" + name);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -668,12 +674,38 @@ void smallWindowIcon(QPainter& p) {
     p.drawRect(4, 10, 1, 2);
 }
 
+// The desktop's icon theme wants the program icon at several sizes and as a scalable picture. The
+// 32-pixel design is drawn scaled up (it holds enough detail) and recorded once more as SVG.
+void desktopIcons(const QString& hicolorDir) {
+    for (int size : {48, 128, 256}) {
+        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(hicolorDir).arg(size);
+        QDir().mkpath(dir);
+        savePng(render(size, size, [size](QPainter& p) {
+                    p.scale(size / 32.0, size / 32.0);
+                    windowIcon(p);
+                }),
+                dir + "/veyrin.png");
+    }
+    const QString scalable = hicolorDir + "/scalable/apps";
+    QDir().mkpath(scalable);
+    SvgRecorder svg(32, 32);
+    QPainter p(&svg);
+    windowIcon(p);
+    p.end();
+    QFile file(scalable + "/veyrin.svg");
+    const QByteArray bytes = svg.document().toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        std::exit(1);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: picture_artwork OUTPUT_DIR\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: picture_artwork OUTPUT_DIR HICOLOR_ICON_DIR\n");
         return 2;
     }
     outputDir = QString::fromLocal8Bit(argv[1]);
@@ -700,5 +732,6 @@ int main(int argc, char** argv) {
 
     pngPicture("veyrin_32.png", 32, 32, windowIcon);
     pngPicture("veyrin_16.png", 16, 16, smallWindowIcon);
+    desktopIcons(QString::fromLocal8Bit(argv[2]));
     return 0;
 }
