@@ -1,5 +1,7 @@
 #include "controls/ui/flat_speed_button.h"
 
+#include "controls/ui/accessible_controls.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
@@ -81,6 +83,7 @@ void TFlatSpeedButton::setCaption(const std::string& gbkCaption) {
     caption_ = gbkCaption;
     refreshAccelerator();
     update();
+    notifyAccessibleName(this);
 }
 
 void TFlatSpeedButton::setGlyph(const QImage& strip) {
@@ -197,6 +200,7 @@ void TFlatSpeedButton::setDown(bool down) {
     if (down == down_) return;
     if (down_ && !allowAllUp_) return;  // a latched button of such a group stays latched
     down_ = down;
+    notifyAccessibleState(this, checkedChange());
     if (down) {
         state_ = SpeedButtonState::Latched;
         update();
@@ -413,6 +417,7 @@ void TFlatSpeedButton::setHoverLook(bool inside) {
     if (mouseInside_ == inside) return;
     mouseInside_ = inside;
     repaint();
+    notifyAccessibleState(this, hotChange());
 }
 
 void TFlatSpeedButton::reevaluateHover() {

@@ -1,5 +1,7 @@
 #include "controls/ui/flat_spin_edit.h"
 
+#include "controls/ui/accessible_controls.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
@@ -116,6 +118,7 @@ void TFlatSpinEditInteger::textEdited() {
     QString text = field_->text();
     if (text == shownText_) return;
     shownText_ = text;
+    notifyAccessibleValue(this, value());
     emit changed();
 }
 

@@ -1,5 +1,7 @@
 #include "controls/ui/sui_button.h"
 
+#include "controls/ui/accessible_controls.h"
+
 #include <QDialog>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -67,6 +69,7 @@ void TsuiButton::setCaption(const QString& caption) {
     m_caption = caption;
     m_accelerator.update(*this, caption);
     update();
+    notifyAccessibleName(this);
 }
 
 void TsuiButton::setUIStyle(TsuiUIStyle style) {
@@ -205,6 +208,7 @@ bool TsuiButton::event(QEvent* event) {
 void TsuiButton::enterEvent(QEnterEvent* event) {
     m_hot = true;
     update();
+    notifyAccessibleState(this, hotChange());
     emit mouseEntered();
     QWidget::enterEvent(event);
 }
@@ -214,6 +218,7 @@ void TsuiButton::leaveEvent(QEvent* event) {
     m_pressed = false;
     stopRepeat();
     update();
+    notifyAccessibleState(this, hotChange());
     emit mouseExited();
     QWidget::leaveEvent(event);
 }

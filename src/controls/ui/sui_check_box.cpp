@@ -1,5 +1,7 @@
 #include "controls/ui/sui_check_box.h"
 
+#include "controls/ui/accessible_controls.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -31,12 +33,14 @@ void TsuiCheckBox::setCaption(const QString& caption) {
     m_accelerator.update(*this, caption);
     applyAutoSize();
     update();
+    notifyAccessibleName(this);
 }
 
 void TsuiCheckBox::setChecked(bool checked) {
     if (checked == m_checked) return;
     m_checked = checked;
     update();
+    notifyAccessibleState(this, checkedChange());
     checkedChanged();
 }
 
