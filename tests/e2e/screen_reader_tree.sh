@@ -22,7 +22,7 @@ sleep 1
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 start_veyrin
 status=0
-python3 "$3" veyrin > tree.txt 2> reader.log || status=$?
+/usr/bin/python3 "$3" veyrin > tree.txt 2> reader.log || status=$?
 kill "$VEYRIN_PID" 2>/dev/null || true
 wait "$VEYRIN_PID" 2>/dev/null || true
 exit $status

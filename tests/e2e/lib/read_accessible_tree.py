@@ -9,7 +9,7 @@ import time
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 
 def find_application(name):
@@ -29,6 +29,15 @@ def walk(node, depth=0):
         yield from walk(node.get_child_at_index(i), depth + 1)
 
 
+def read_first_line(node):
+    """The line at offset 0 as a reader asks for it (newer call first, then the older one)."""
+    try:
+        return Atspi.Text.get_string_at_offset(node, 0, Atspi.TextGranularity.LINE).content
+    except GLib.GError as error:
+        print(f"line by granularity refused: {error}", file=sys.stderr)
+    return Atspi.Text.get_text_at_offset(node, 0, Atspi.TextBoundaryType.LINE_START).content
+
+
 def main():
     app = None
     for _ in range(60):
@@ -44,10 +53,8 @@ def main():
         states = node.get_state_set()
         flags = [s.value_nick for s in states.get_states()]
         print(f"{node.get_role_name()}\t{node.get_name()}\t{','.join(flags)}")
-        if first_line is None and node.get_role() == Atspi.Role.TEXT and "multi-line" in flags:
-            text = node.get_text_iface()
-            if text is not None and Atspi.Text.get_character_count(text) > 0:
-                first_line = Atspi.Text.get_string_at_offset(text, 0, Atspi.TextGranularity.LINE).content
+        if first_line is None and node.get_role() == Atspi.Role.TEXT and "multi-line" in flags and "showing" in flags:
+            first_line = read_first_line(node)
     print(f"FIRSTLINE\t{(first_line or '').rstrip(chr(10))}")
     return 0
 
