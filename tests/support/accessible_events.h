@@ -16,6 +16,7 @@ struct RecordedAccessibleEvent {
     int offset = -1;  // cursor position, or where text went in or out
     QString textRemoved;
     QString textInserted;
+    QString name;  // of the object the event is about, as the reader hears it then
 };
 
 inline QList<RecordedAccessibleEvent>& recordedAccessibleEvents() {
@@ -24,7 +25,8 @@ inline QList<RecordedAccessibleEvent>& recordedAccessibleEvents() {
 }
 
 inline void recordAccessibleEvent(QAccessibleEvent* event) {
-    RecordedAccessibleEvent copy{event->object(), event->type(), {}, -1, {}, {}};
+    RecordedAccessibleEvent copy{event->object(), event->type(), {}, -1, {}, {}, {}};
+    if (QAccessibleInterface* iface = event->accessibleInterface()) copy.name = iface->text(QAccessible::Name);
     switch (event->type()) {
     case QAccessible::StateChanged:
         copy.changed = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();

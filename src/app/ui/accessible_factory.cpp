@@ -9,7 +9,9 @@
 #include "controls/ui/sui_check_box.h"
 #include "controls/ui/sui_radio_button.h"
 #include "skin/ui/accessible_frame.h"
+#include "skin/ui/accessible_skin_menu.h"
 #include "skin/ui/frame_host.h"
+#include "skin/ui/skin_popup_window.h"
 #include "textview/ui/syn_accessible.h"
 #include "textview/ui/syn_editor.h"
 #include "windows/ui/about_window.h"
@@ -28,6 +30,7 @@ QAccessibleInterface* veyrinAccessible(const QString&, QObject* object) {
     if (auto* button = qobject_cast<TsuiButton*>(object)) return new AccessibleThemedButton(button);
     if (auto* edit = qobject_cast<TFlatSpinEditInteger*>(object)) return new AccessibleSpinEdit(edit);
     if (auto* label = qobject_cast<AboutLabel*>(object)) return new AccessibleAboutLabel(label);
+    if (auto* level = qobject_cast<TbsSkinPopupWindow*>(object)) return new AccessibleSkinMenuLevel(level);
     if (auto* host = qobject_cast<FrameHost*>(object)) return new AccessibleFrameHost(host);
     return nullptr;
 }

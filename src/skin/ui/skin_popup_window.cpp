@@ -1,5 +1,7 @@
 #include "skin/ui/skin_popup_window.h"
 
+#include "skin/ui/accessible_skin_menu.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -50,6 +52,7 @@ void TbsSkinPopupWindow::setHighlighted(int index) {
         relayout();
     }
     update();
+    notifyMenuItemFocus(this, index);
 }
 
 bool TbsSkinPopupWindow::scrollBy(int step) {
