@@ -10,7 +10,7 @@
 
 namespace veyrin {
 
-QString accessibleCaption(QString caption) {
+QString accessibleCaption(const QString& caption) {
     QString out;
     out.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {

@@ -13,7 +13,7 @@ class TsuiButton;
 class TFlatSpinEditInteger;
 
 // A caption with its accelerator marks removed ("&&" stays one '&').
-QString accessibleCaption(QString caption);
+QString accessibleCaption(const QString& caption);
 
 // Announces a change of a control's states, e.g. {checked} or {hotTracked}.
 void notifyAccessibleState(QObject* control, const QAccessible::State& changed);

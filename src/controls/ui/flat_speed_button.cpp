@@ -1,7 +1,5 @@
 #include "controls/ui/flat_speed_button.h"
 
-#include "controls/ui/accessible_controls.h"
-
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
@@ -13,6 +11,7 @@
 #include <QtMath>
 
 #include "controls/model/color_shading.h"
+#include "controls/ui/accessible_controls.h"
 #include "controls/ui/parent_color.h"
 #include "controls/ui/speed_button_hover_tracker.h"
 #include "platform/ui/gbk_qt.h"

@@ -1,7 +1,5 @@
 #include "controls/ui/flat_spin_edit.h"
 
-#include "controls/ui/accessible_controls.h"
-
 #include <QApplication>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
@@ -11,6 +9,7 @@
 #include <QPainter>
 
 #include "controls/model/color_shading.h"
+#include "controls/ui/accessible_controls.h"
 #include "controls/ui/control_beep.h"
 #include "controls/ui/parent_color.h"
 #include "controls/ui/spin_button.h"

@@ -1,7 +1,5 @@
 #include "controls/ui/sui_button.h"
 
-#include "controls/ui/accessible_controls.h"
-
 #include <QDialog>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -13,6 +11,7 @@
 #include <algorithm>
 
 #include "controls/model/theme_table.h"
+#include "controls/ui/accessible_controls.h"
 #include "controls/ui/focus_rect.h"
 #include "controls/ui/theme_drawing.h"
 #include "platform/ui/qt_color.h"

@@ -1,7 +1,5 @@
 #include "controls/ui/sui_check_box.h"
 
-#include "controls/ui/accessible_controls.h"
-
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,6 +8,7 @@
 
 #include "controls/model/check_box_geometry.h"
 #include "controls/model/theme_table.h"
+#include "controls/ui/accessible_controls.h"
 #include "controls/ui/focus_rect.h"
 #include "controls/ui/theme_drawing.h"
 #include "platform/ui/qt_color.h"

@@ -1,12 +1,11 @@
 #include "skin/ui/skin_popup_window.h"
 
-#include "skin/ui/accessible_skin_menu.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "platform/ui/qt_color.h"
+#include "skin/ui/accessible_skin_menu.h"
 #include "skin/ui/menu_item_painter.h"
 #include "skin/ui/skin_image.h"
 #include "skin/ui/skin_menu.h"
