@@ -8,12 +8,13 @@ JOBS ?= $(shell nproc)
 WORK_DIR ?= $(HOME)/.local/share/veyrin
 
 DEBIAN_PACKAGES := cmake g++ ninja-build pkg-config zlib1g-dev \
-  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl1-mesa-dev \
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-webengine-dev libgl1-mesa-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2 \
   libx11-dev libxcb1-dev \
   xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick openbox trayer \
-  desktop-file-utils appstream libxml2-utils dpkg-dev file
+  desktop-file-utils appstream libxml2-utils dpkg-dev file \
+  dbus at-spi2-core gir1.2-atspi-2.0 python3-gi
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

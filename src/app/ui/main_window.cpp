@@ -148,6 +148,8 @@ void TForm1::buildControls() {
     Edit4->setFrame(false);
     Edit4->setFont(fontWithPixelSize(u8("宋体"), 12));
     Edit4->setToolTip(u8("查找词谱"));
+    // The box has no caption; a screen reader names it by its hint.
+    Edit4->setAccessibleName(Edit4->toolTip());
     Edit4->installEventFilter(this);
 
     FlatButton1 = new TsuiButton(c);

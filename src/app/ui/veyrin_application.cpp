@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "app/ui/accessible_factory.h"
 #include "platform/ui/font_faces.h"
 
 namespace veyrin {
@@ -10,6 +11,7 @@ VeyrinApplication::VeyrinApplication(int& argc, char** argv) : QApplication(argc
     setApplicationName(QStringLiteral("Veyrin"));
     setApplicationDisplayName(QStringLiteral("Veyrin"));
     installFontSubstitutions();
+    installAccessibleFactory();
 }
 
 bool VeyrinApplication::notify(QObject* receiver, QEvent* event) {

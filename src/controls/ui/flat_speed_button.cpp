@@ -11,6 +11,7 @@
 #include <QtMath>
 
 #include "controls/model/color_shading.h"
+#include "controls/ui/accessible_controls.h"
 #include "controls/ui/parent_color.h"
 #include "controls/ui/speed_button_hover_tracker.h"
 #include "platform/ui/embossed_text.h"
@@ -82,6 +83,7 @@ void TFlatSpeedButton::setCaption(const std::string& gbkCaption) {
     caption_ = gbkCaption;
     refreshAccelerator();
     update();
+    notifyAccessibleName(this);
 }
 
 void TFlatSpeedButton::setGlyph(const QImage& strip) {
@@ -198,6 +200,7 @@ void TFlatSpeedButton::setDown(bool down) {
     if (down == down_) return;
     if (down_ && !allowAllUp_) return;  // a latched button of such a group stays latched
     down_ = down;
+    notifyAccessibleState(this, checkedChange());
     if (down) {
         state_ = SpeedButtonState::Latched;
         update();
@@ -412,6 +415,7 @@ void TFlatSpeedButton::setHoverLook(bool inside) {
     if (mouseInside_ == inside) return;
     mouseInside_ = inside;
     repaint();
+    notifyAccessibleState(this, hotChange());
 }
 
 void TFlatSpeedButton::reevaluateHover() {

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "controls/model/color_shading.h"
+#include "controls/ui/accessible_controls.h"
 #include "controls/ui/control_beep.h"
 #include "controls/ui/parent_color.h"
 #include "controls/ui/spin_button.h"
@@ -116,6 +117,7 @@ void TFlatSpinEditInteger::textEdited() {
     QString text = field_->text();
     if (text == shownText_) return;
     shownText_ = text;
+    notifyAccessibleValue(this, value());
     emit changed();
 }
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "controls/model/theme_table.h"
+#include "controls/ui/accessible_controls.h"
 #include "controls/ui/focus_rect.h"
 #include "controls/ui/theme_drawing.h"
 #include "platform/ui/embossed_text.h"
@@ -64,6 +65,7 @@ void TsuiButton::setCaption(const QString& caption) {
     m_caption = caption;
     m_accelerator.update(*this, caption);
     update();
+    notifyAccessibleName(this);
 }
 
 void TsuiButton::setUIStyle(TsuiUIStyle style) {
@@ -202,6 +204,7 @@ bool TsuiButton::event(QEvent* event) {
 void TsuiButton::enterEvent(QEnterEvent* event) {
     m_hot = true;
     update();
+    notifyAccessibleState(this, hotChange());
     emit mouseEntered();
     QWidget::enterEvent(event);
 }
@@ -211,6 +214,7 @@ void TsuiButton::leaveEvent(QEvent* event) {
     m_pressed = false;
     stopRepeat();
     update();
+    notifyAccessibleState(this, hotChange());
     emit mouseExited();
     QWidget::leaveEvent(event);
 }

@@ -8,6 +8,7 @@
 
 #include "controls/model/check_box_geometry.h"
 #include "controls/model/theme_table.h"
+#include "controls/ui/accessible_controls.h"
 #include "controls/ui/focus_rect.h"
 #include "controls/ui/theme_drawing.h"
 #include "platform/ui/qt_color.h"
@@ -31,12 +32,14 @@ void TsuiCheckBox::setCaption(const QString& caption) {
     m_accelerator.update(*this, caption);
     applyAutoSize();
     update();
+    notifyAccessibleName(this);
 }
 
 void TsuiCheckBox::setChecked(bool checked) {
     if (checked == m_checked) return;
     m_checked = checked;
     update();
+    notifyAccessibleState(this, checkedChange());
     checkedChanged();
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "platform/ui/qt_color.h"
+#include "skin/ui/accessible_skin_menu.h"
 #include "skin/ui/menu_item_painter.h"
 #include "skin/ui/skin_image.h"
 #include "skin/ui/skin_menu.h"
@@ -50,6 +51,7 @@ void TbsSkinPopupWindow::setHighlighted(int index) {
         relayout();
     }
     update();
+    notifyMenuItemFocus(this, index);
 }
 
 bool TbsSkinPopupWindow::scrollBy(int step) {

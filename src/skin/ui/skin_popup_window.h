@@ -22,6 +22,7 @@ class TbsSkinPopupWindow : public QWidget {
 public:
     TbsSkinPopupWindow(TbsSkinMenu& engine, std::vector<TbsMenuItem> items, MenuLevelSize size);
 
+    TbsSkinMenu& engine() const { return engine_; }
     const std::vector<TbsMenuItem>& items() const { return items_; }
     const MenuLevelLayout& layout() const { return layout_; }
     int highlighted() const { return highlighted_; }

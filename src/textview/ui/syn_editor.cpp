@@ -66,10 +66,12 @@ void TSynEditor::linesReset() {
     invalidateAll();
     statusChangePending_ = true;
     emit linesCleared();
+    emit textChanged();
 }
 
 void TSynEditor::linesInvalidated(int firstLine, int lastLine, bool toTheEnd) {
     invalidateLines(firstLine, toTheEnd ? INT_MAX : lastLine);
+    emit textChanged();
 }
 
 void TSynEditor::linesSettling() {

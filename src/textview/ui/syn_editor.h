@@ -169,6 +169,8 @@ signals:
     // The lines were emptied (a load, a clear, a new text).
     void linesCleared();
     void caretMoved();
+    // The lines changed in any way (typed, removed, loaded, cleared).
+    void textChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,70 @@
+#pragma once
+// A skinned window for a screen reader: its widgets, and the caption buttons the frame paints
+// (close, minimise, system menu...), which are no widgets of their own. They are named by their
+// hint, the text a sighted user sees when hovering them, and pressed through the frame's command.
+
+#include <QAccessibleWidget>
+#include <QPointer>
+
+#include <map>
+#include <vector>
+
+#include "skin/model/skin_data.h"
+
+namespace veyrin {
+
+class FrameHost;
+class TbsSkinStdButtonObject;
+
+class AccessibleCaptionButton : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    AccessibleCaptionButton(FrameHost* host, TbsStdCommand command);
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::Button; }
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+    TbsStdCommand command() const { return command_; }
+
+private:
+    TbsSkinStdButtonObject* button() const;
+
+    QPointer<FrameHost> host_;
+    TbsStdCommand command_;
+};
+
+class AccessibleFrameHost : public QAccessibleWidget {
+public:
+    explicit AccessibleFrameHost(FrameHost* host);
+    ~AccessibleFrameHost() override;
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+
+private:
+    FrameHost* host() const;
+    // The caption buttons shown now, in the frame's order.
+    std::vector<TbsStdCommand> shownButtons() const;
+    QAccessibleInterface* buttonInterface(TbsStdCommand command) const;
+
+    mutable std::map<TbsStdCommand, QAccessible::Id> buttonIds_;
+};
+
+}  // namespace veyrin
