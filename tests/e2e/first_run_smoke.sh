@@ -20,17 +20,7 @@ cd "$1"
 start_veyrin
 pid=$VEYRIN_PID
 window=$VEYRIN_WINDOW
-eval "$(xdotool getwindowgeometry --shell "$window")"
-# The close button sits at the right end of the 19-pixel caption, inside the 3-pixel border.
-xdotool mousemove --window "$window" $((WIDTH - 12)) 12
-sleep 0.3
-xdotool click 1
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-if kill -0 "$pid" 2>/dev/null; then echo "program did not end after the close click"; kill "$pid"; exit 1; fi
-wait "$pid"
+close_by_button "$pid" "$window"
 DRIVE
 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh"
 

@@ -26,7 +26,6 @@ setxkbmap -layout "$layout"
 start_veyrin
 pid=$VEYRIN_PID
 window=$VEYRIN_WINDOW
-eval "$(xdotool getwindowgeometry --shell "$window")"
 # The text view's client rectangle starts at (32, 184); the frame insets the client by (11, 32).
 xdotool mousemove --window "$window" $((11 + 32 + 100)) $((32 + 184 + 20)) click 1
 sleep 0.3
@@ -34,15 +33,7 @@ xdotool key --delay 80 ctrl+Home "ctrl+shift+$digit"
 for _ in $(seq 1 9); do xdotool key --delay 40 Down; done
 xdotool key --delay 80 "ctrl+$digit" Q
 sleep 0.3
-xdotool mousemove --window "$window" $((WIDTH - 12)) 12
-sleep 0.3
-xdotool click 1
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-if kill -0 "$pid" 2>/dev/null; then echo "program did not end after the close click"; kill "$pid"; exit 1; fi
-wait "$pid"
+close_by_button "$pid" "$window"
 DRIVE
 drive="${TMPDIR:-/tmp}/veyrin-marker-drive.$$"
 trap 'rm -rf "$work" "$drive"' EXIT

@@ -26,6 +26,7 @@ mkdir -p "$home"
 cat > "$scratch/drive.sh" <<'DRIVE'
 #!/usr/bin/env bash
 set -euo pipefail
+source "$3"
 env -i PATH="$PATH" HOME="$2" DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" VEYRIN_NO_WEB_ENGINE=1 \
   "$1/usr/bin/veyrin" > "$2/veyrin.log" 2>&1 &
 pid=$!
@@ -37,19 +38,9 @@ for _ in $(seq 1 100); do
 done
 [ -n "$window" ] || { echo "main window did not appear"; cat "$2/veyrin.log"; kill "$pid"; exit 1; }
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$window")"
-# The close button sits at the right end of the caption, inside the border.
-xdotool mousemove --window "$window" $((WIDTH - 12)) 12
-sleep 0.3
-xdotool click 1
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-if kill -0 "$pid" 2>/dev/null; then echo "program did not end after the close click"; kill "$pid"; exit 1; fi
-wait "$pid"
+close_by_button "$pid" "$window"
 DRIVE
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$scratch/drive.sh" "$root" "$home"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$scratch/drive.sh" "$root" "$home" "$source_dir/tests/e2e/lib/workspace.sh"
 
 [ -f "$home/.local/share/veyrin/Tcini.ini" ] || fail "Tcini.ini was not written in the reader's directory"
 [ ! -e "$root/usr/libexec/veyrin/Tcini.ini" ] || fail "Tcini.ini was written beside the installed program"

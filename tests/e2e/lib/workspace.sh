@@ -37,3 +37,19 @@ start_veyrin() {
   fi
   sleep 1
 }
+
+# close_by_button PID WINDOW: clicks the main window's close button (the skinned caption's close
+# button spans W-30..W-7, 5..29) and waits for the program to end.
+close_by_button() {
+  local pid=$1 window=$2 WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove --window "$window" $((WIDTH - 12)) 12
+  sleep 0.3
+  xdotool click 1
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  if kill -0 "$pid" 2>/dev/null; then echo "program did not end after the close click"; kill "$pid"; return 1; fi
+  wait "$pid"
+}
