@@ -1,6 +1,8 @@
 #include <QAccessible>
 #include <QtTest>
 
+#include "support/skinned_host.h"
+
 #include "skin/model/skin_data.h"
 #include "skin/ui/business_skin_form.h"
 #include "skin/ui/frame_host.h"
@@ -16,19 +18,8 @@ using namespace veyrin::test;
 
 namespace {
 
-const TbsBorderIcons kMainIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp,
-                                TbsBorderIcon::biMinimizeToTray};
-
-class CountingHost : public FrameHost {
-public:
-    int closeRequests = 0;
-
-protected:
-    bool formClose() override {
-        ++closeRequests;
-        return true;
-    }
-};
+const TbsBorderIcons& kMainIcons = test::kMainWindowIcons;
+using test::CountingHost;
 
 QAccessibleInterface* childNamed(QAccessibleInterface* parent, const QString& name) {
     for (int i = 0; i < parent->childCount(); ++i) {

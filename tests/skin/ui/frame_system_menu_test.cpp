@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "support/skinned_host.h"
+
 #include "skin/model/skin_data.h"
 #include "skin/ui/business_skin_form.h"
 #include "skin/ui/frame_host.h"
@@ -35,8 +37,7 @@ struct SkinnedWindow {
     }
 };
 
-const TbsBorderIcons kMainWindowIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp,
-                                      TbsBorderIcon::biMinimizeToTray};
+using test::kMainWindowIcons;
 
 QPoint centreOf(const QRect& r) { return r.center(); }
 

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "support/skinned_host.h"
+
 #include "skin/model/skin_data.h"
 #include "skin/ui/business_skin_form.h"
 #include "skin/ui/frame_host.h"
@@ -13,19 +15,8 @@ using namespace veyrin;
 
 namespace {
 
-const TbsBorderIcons kMainIcons{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biRollUp,
-                                TbsBorderIcon::biMinimizeToTray};
-
-class CountingHost : public FrameHost {
-public:
-    int closeRequests = 0;
-
-protected:
-    bool formClose() override {
-        ++closeRequests;
-        return true;
-    }
-};
+const TbsBorderIcons& kMainIcons = test::kMainWindowIcons;
+using test::CountingHost;
 
 class RecordingHint : public ObjectHintSink {
 public:
