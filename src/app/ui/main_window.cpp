@@ -98,6 +98,10 @@ void TForm1::buildControls() {
     SpinEdit1 = new TFlatSpinEditInteger(c);
     SpinEdit1->setGeometry(256, 161, 49, 21);
     SpinEdit1->setFont(fontWithPixelSize(u8("宋体"), 15));
+    // The size box and the two note boxes have no caption; a screen reader names them by what they
+    // hold (the typing field inside the size box is what Tab reaches).
+    SpinEdit1->setAccessibleName(u8("字号"));
+    SpinEdit1->editor()->setAccessibleName(u8("字号"));
     SpinEdit1->setMinValue(9);
     SpinEdit1->setMaxValue(24);
     SpinEdit1->setValue(11);
@@ -126,6 +130,8 @@ void TForm1::buildControls() {
     Memo1->setGeometry(32, 456, 233, 137);
     Memo2 = new PlainMemo(c);
     Memo2->setGeometry(272, 456, 233, 137);
+    Memo1->setAccessibleName(u8("临时文本框一"));
+    Memo2->setAccessibleName(u8("临时文本框二"));
 
     n33 = new TsuiRadioButton(c);
     n33->setGeometry(28, 602, 72, 21);

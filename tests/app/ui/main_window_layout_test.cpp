@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QAccessible>
 #include <QtTest>
 
 #include "anthology/model/author_table.h"
@@ -76,9 +77,15 @@ private slots:
         };
         w.memo3->setFocus();
         QTRY_COMPARE(owner(QApplication::focusWidget()), static_cast<QWidget*>(w.memo3));
+        // A screen reader walks the same order and names every stop.
+        auto spokenName = [] {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            return iface ? iface->text(QAccessible::Name) : QString();
+        };
         for (qsizetype i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY2(owner(QApplication::focusWidget()) == expected[i], qPrintable(QStringLiteral("step %1").arg(i)));
+            QVERIFY2(!spokenName().isEmpty(), qPrintable(QStringLiteral("step %1 has no name").arg(i)));
         }
     }
 
