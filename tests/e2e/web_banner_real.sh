@@ -66,7 +66,8 @@ VEYRIN_NO_WEB_ENGINE='' VEYRIN_BANNER_URL="http://127.0.0.1:$port/first" VEYRIN_
 pixel_at() { convert shot.png -format "%[hex:p{$(($1 + 11)),$(($2 + 32))}]" info: | cut -c1-6 | tr a-f A-F; }
 banner_shows() {
   local want=$1 x y
-  import -window "$VEYRIN_WINDOW" shot.png 2>/dev/null || return 1
+  # A capture can stall against the browser's compositor; cut it short and look again.
+  timeout 15 import -window "$VEYRIN_WINDOW" shot.png 2>/dev/null || return 1
   for x in 33 260 487; do
     for y in 25 58 91; do
       [ "$(pixel_at "$x" "$y")" = "$want" ] || return 1
