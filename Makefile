@@ -18,6 +18,9 @@ DEBIAN_PACKAGES := cmake g++ ninja-build pkg-config zlib1g-dev \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
+# Launches of the real program per kind (with and without the web engine) in the start-up benchmark.
+STARTUP_RUNS ?= 7
+
 .PHONY: all deps install-packages configure build run test deb bench fuzz clean
 
 all: build
@@ -58,6 +61,8 @@ bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEYRIN_BUILD_BENCH=ON -DVEYRIN_BUILD_TESTS=OFF
 	cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+	@echo "== start-up (Xvfb, $(STARTUP_RUNS) runs each way)"
+	@python3 bench/startup_bench.py build-bench/veyrin $(CURDIR) --runs $(STARTUP_RUNS)
 
 # libFuzzer targets of the skin loader (clang, outside the main build); FUZZ_SECONDS per target.
 FUZZ_SECONDS ?= 60

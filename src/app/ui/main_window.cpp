@@ -182,10 +182,6 @@ void TForm1::buildBanner() {
     QWidget* c = client();
     Panel1 = makePanel(c, 24, 16, 489, 83);
     banner_ = createWebBanner(Panel1);
-    if (QWidget* view = banner_->view()) {
-        view->setGeometry(0, 0, 489, 83);
-        view->setToolTipDuration(-1);
-    }
     // The four panels cover the banner's edges so only (33, 25)-(488, 92) of it shows.
     Panel2 = makePanel(c, 8, 8, 25, 97);
     Panel3 = makePanel(c, 32, 8, 465, 17);

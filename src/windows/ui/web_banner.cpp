@@ -1,5 +1,7 @@
 #include "windows/ui/web_banner.h"
 
+#include <QEvent>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -18,17 +20,46 @@ public:
 };
 
 #ifdef VEYRIN_HAVE_WEBENGINE
-class WebEngineBanner final : public WebBanner {
+// Starting the web engine takes longer than everything else before the main window's first paint
+// together, so the browser is created on the event loop's turn after the panel that hosts it has
+// painted, and only then loads the page it was sent to.
+class WebEngineBanner final : public QObject, public WebBanner {
 public:
-    explicit WebEngineBanner(QWidget* parent) : view_(new QWebEngineView(parent)) {}
+    explicit WebEngineBanner(QWidget* panel) : panel_(panel) { panel_->installEventFilter(this); }
     WebEngineBanner(const WebEngineBanner&) = delete;
     WebEngineBanner& operator=(const WebEngineBanner&) = delete;
-    void navigate(const QString& url) override { view_->load(QUrl(url)); }
-    void refresh() override { view_->reload(); }
+
+    void navigate(const QString& url) override {
+        address_ = url;
+        if (view_) view_->load(QUrl(url));
+    }
+    // Before the browser exists there is no page to reload; the pending navigation loads it.
+    void refresh() override {
+        if (view_) view_->reload();
+    }
     QWidget* view() override { return view_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == panel_ && event->type() == QEvent::Paint) {
+            panel_->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { createView(); });
+        }
+        return false;
+    }
+
 private:
-    QWebEngineView* view_;
+    void createView() {
+        view_ = new QWebEngineView(panel_);
+        view_->setGeometry(panel_->rect());
+        view_->setToolTipDuration(-1);
+        view_->show();
+        if (!address_.isEmpty()) view_->load(QUrl(address_));
+    }
+
+    QWidget* panel_;
+    QWebEngineView* view_ = nullptr;
+    QString address_;
 };
 #endif
 
@@ -45,11 +76,21 @@ WebBannerFactory& factory() {
     return f;
 }
 
-int g_interval = 60000;
+// Tests point the banner at a page of their own and tick faster; the shipped program sets neither.
+int intervalFromEnvironment() {
+    bool ok = false;
+    const int milliseconds = qEnvironmentVariableIntValue("VEYRIN_BANNER_REFRESH_MS", &ok);
+    return ok && milliseconds > 0 ? milliseconds : 60000;
+}
+
+int g_interval = intervalFromEnvironment();
 
 }  // namespace
 
-QString bannerAddress() { return QStringLiteral("https://www.gushiwen.cn/"); }
+QString bannerAddress() {
+    const QString fromEnvironment = qEnvironmentVariable("VEYRIN_BANNER_URL");
+    return fromEnvironment.isEmpty() ? QStringLiteral("https://www.gushiwen.cn/") : fromEnvironment;
+}
 
 std::unique_ptr<WebBanner> createWebBanner(QWidget* parent) { return factory()(parent); }
 

@@ -19,9 +19,10 @@ enter_workspace() {
   trap 'rm -rf "$work"' EXIT
 }
 
-# start_veyrin: run inside the workspace; sets VEYRIN_PID and VEYRIN_WINDOW.
+# start_veyrin: run inside the workspace; sets VEYRIN_PID and VEYRIN_WINDOW. The web engine stays
+# off unless the caller sets VEYRIN_NO_WEB_ENGINE to the empty string.
 start_veyrin() {
-  QT_QPA_PLATFORM=xcb VEYRIN_NO_WEB_ENGINE=1 ./veyrin > veyrin.log 2>&1 &
+  QT_QPA_PLATFORM=xcb VEYRIN_NO_WEB_ENGINE=${VEYRIN_NO_WEB_ENGINE-1} ./veyrin > veyrin.log 2>&1 &
   VEYRIN_PID=$!
   VEYRIN_WINDOW=""
   for _ in $(seq 1 100); do

@@ -1,0 +1,194 @@
+#!/usr/bin/env python3
+"""Start-up benchmark: launches the real program under a private Xvfb server N times with and
+without the web engine, each time in a fresh copy of the bundled data, and prints the median time
+from launch to the main window being mapped and to its first painted frame.
+
+The X server is watched directly through Xlib (ctypes): MapNotify on the root window marks the
+map, and the window's pixels are read until most of them differ from the black root, which marks
+the first paint. Polling through helper programs would cost more than what is measured.
+
+Usage: startup_bench.py BINARY SOURCE_DIR [--runs N]
+"""
+
+import argparse
+import ctypes
+import ctypes.util
+import os
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+MAP_NOTIFY = 19
+SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
+Z_PIXMAP = 2
+ALL_PLANES = (1 << 64) - 1
+RUN_TIMEOUT_S = 60.0
+POLL_S = 0.002
+GRID = 16  # GRID x GRID sample points decide whether the window has been painted
+
+
+class XEvent(ctypes.Union):
+    _fields_ = [("type", ctypes.c_int), ("pad", ctypes.c_long * 24)]
+
+
+class XMapEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("event", ctypes.c_ulong), ("window", ctypes.c_ulong),
+                ("override_redirect", ctypes.c_int)]
+
+
+class XWindowAttributes(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int), ("height", ctypes.c_int),
+                ("rest", ctypes.c_long * 32)]
+
+
+def load_xlib():
+    xlib = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    xlib.XDefaultRootWindow.restype = ctypes.c_ulong
+    xlib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    xlib.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
+    xlib.XPending.argtypes = [ctypes.c_void_p]
+    xlib.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(XEvent)]
+    xlib.XFetchName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_char_p)]
+    xlib.XFree.argtypes = [ctypes.c_void_p]
+    xlib.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(XWindowAttributes)]
+    xlib.XGetImage.restype = ctypes.c_void_p
+    xlib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                               ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+    xlib.XGetPixel.restype = ctypes.c_ulong
+    xlib.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
+    xlib.XDestroyImage.argtypes = [ctypes.c_void_p]
+    xlib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    return xlib
+
+
+def start_xvfb():
+    """Starts a black-rooted Xvfb on a free display; returns (process, display name)."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-br",
+                               "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        number = pipe.readline().strip()
+    if not number:
+        server.kill()
+        sys.exit("Xvfb did not start")
+    return server, ":" + number
+
+
+def window_name(xlib, display, window):
+    name = ctypes.c_char_p()
+    if not xlib.XFetchName(display, window, ctypes.byref(name)) or not name.value:
+        return ""
+    text = name.value.decode("utf-8", "replace")
+    xlib.XFree(name)
+    return text
+
+
+def is_painted(xlib, display, window):
+    attributes = XWindowAttributes()
+    if not xlib.XGetWindowAttributes(display, window, ctypes.byref(attributes)):
+        return False
+    width, height = attributes.width, attributes.height
+    image = xlib.XGetImage(display, window, 0, 0, width, height, ALL_PLANES, Z_PIXMAP)
+    if not image:
+        return False
+    try:
+        lit = sum(1 for i in range(GRID) for j in range(GRID)
+                  if xlib.XGetPixel(image, (2 * i + 1) * width // (2 * GRID), (2 * j + 1) * height // (2 * GRID)) & 0xFFFFFF)
+    finally:
+        xlib.XDestroyImage(image)
+    return lit * 2 > GRID * GRID
+
+
+def wait_for_main_window(xlib, display, root, started, process):
+    """Returns the main window and the seconds from launch to its map."""
+    event = XEvent()
+    while time.monotonic() - started < RUN_TIMEOUT_S and process.poll() is None:
+        while xlib.XPending(display):
+            xlib.XNextEvent(display, ctypes.byref(event))
+            if event.type != MAP_NOTIFY:
+                continue
+            mapped = ctypes.cast(ctypes.byref(event), ctypes.POINTER(XMapEvent)).contents
+            if window_name(xlib, display, mapped.window) == "Veyrin":
+                return mapped.window, time.monotonic() - started
+        time.sleep(POLL_S)
+    return None, None
+
+
+def wait_for_first_paint(xlib, display, window, started, process):
+    while time.monotonic() - started < RUN_TIMEOUT_S and process.poll() is None:
+        if is_painted(xlib, display, window):
+            return time.monotonic() - started
+        time.sleep(POLL_S)
+    return None
+
+
+def run_once(xlib, display_name, binary, source_dir, with_engine):
+    display = xlib.XOpenDisplay(display_name.encode())
+    root = xlib.XDefaultRootWindow(display)
+    xlib.XSelectInput(display, root, SUBSTRUCTURE_NOTIFY_MASK)
+    xlib.XSync(display, 0)
+    work = tempfile.mkdtemp(prefix="veyrin-startup-")
+    shutil.copytree(os.path.join(source_dir, "data"), work, dirs_exist_ok=True)
+    environment = dict(os.environ, DISPLAY=display_name, QT_QPA_PLATFORM="xcb")
+    environment.pop("VEYRIN_NO_WEB_ENGINE", None)
+    if not with_engine:
+        environment["VEYRIN_NO_WEB_ENGINE"] = "1"
+    # Nowhere to go: the banner's page load must not depend on the network.
+    environment["VEYRIN_BANNER_URL"] = "http://127.0.0.1:9/"
+    started = time.monotonic()
+    process = subprocess.Popen([binary], cwd=work, env=environment, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, start_new_session=True)
+    try:
+        window, mapped = wait_for_main_window(xlib, display, root, started, process)
+        painted = wait_for_first_paint(xlib, display, window, started, process) if window else None
+    finally:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait()
+        xlib.XCloseDisplay(display)
+        shutil.rmtree(work, ignore_errors=True)
+    if mapped is None or painted is None:
+        sys.exit("the main window did not %s within %d s" % ("map" if mapped is None else "paint", RUN_TIMEOUT_S))
+    return mapped, painted
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("binary")
+    parser.add_argument("source_dir")
+    parser.add_argument("--runs", type=int, default=7)
+    arguments = parser.parse_args()
+    if arguments.runs < 1:
+        sys.exit("--runs must be at least 1")
+    binary = os.path.abspath(arguments.binary)
+    xlib = load_xlib()
+    server, display_name = start_xvfb()
+    try:
+        results = {True: [], False: []}
+        # Alternate the two kinds so a busy moment of the machine weighs on both alike.
+        for _ in range(arguments.runs):
+            for with_engine in (False, True):
+                results[with_engine].append(run_once(xlib, display_name, binary, arguments.source_dir, with_engine))
+    finally:
+        server.terminate()
+        server.wait()
+    print("start-up, median of %d runs (ms)   mapped   first paint" % arguments.runs)
+    medians = {}
+    for with_engine in (False, True):
+        mapped = statistics.median(r[0] for r in results[with_engine]) * 1000
+        painted = statistics.median(r[1] for r in results[with_engine]) * 1000
+        medians[with_engine] = painted
+        print("  %-32s %7.0f   %11.0f" % ("with web engine" if with_engine else "without web engine", mapped, painted))
+    print("  first paint with / without engine: %.2f" % (medians[True] / medians[False]))
+
+
+if __name__ == "__main__":
+    main()
