@@ -16,19 +16,30 @@ constexpr int kMaxTipLength = 127;
 
 }  // namespace
 
-TbsTrayIcon::TbsTrayIcon(QWidget* owner) : QObject(owner), owner_(owner), icon_(new QSystemTrayIcon(this)) {
+TbsTrayIcon::TbsTrayIcon(QWidget* owner) : QObject(owner), owner_(owner) {
     clickTimer_.setSingleShot(true);
     connect(&clickTimer_, &QTimer::timeout, this, &TbsTrayIcon::clicked);
-    connect(icon_, &QSystemTrayIcon::activated, this, &TbsTrayIcon::handleActivation);
     doubleClickAction_ = [this] { restoreFromTray(); };
-    icon_->setIcon(effectiveIcon());
 }
 
-TbsTrayIcon::~TbsTrayIcon() { icon_->hide(); }
+TbsTrayIcon::~TbsTrayIcon() {
+    if (icon_) icon_->hide();
+}
+
+// The notification-area icon is made the first time it is shown: every window holds a tray icon,
+// and making one costs several milliseconds that would otherwise stand before the first paint.
+QSystemTrayIcon& TbsTrayIcon::platformIcon() {
+    if (!icon_) {
+        icon_ = new QSystemTrayIcon(effectiveIcon(), this);
+        connect(icon_, &QSystemTrayIcon::activated, this, &TbsTrayIcon::handleActivation);
+        updateTip();
+    }
+    return *icon_;
+}
 
 void TbsTrayIcon::setIcon(const QIcon& icon) {
     ownIcon_ = icon;
-    icon_->setIcon(effectiveIcon());
+    if (icon_) icon_->setIcon(effectiveIcon());
 }
 
 QIcon TbsTrayIcon::effectiveIcon() const { return ownIcon_.isNull() ? QApplication::windowIcon() : ownIcon_; }
@@ -43,12 +54,16 @@ void TbsTrayIcon::setShowHint(bool show) {
     updateTip();
 }
 
-void TbsTrayIcon::updateTip() { icon_->setToolTip(showHint_ ? hint_.left(kMaxTipLength) : QString()); }
+void TbsTrayIcon::updateTip() {
+    if (icon_) icon_->setToolTip(showHint_ ? hint_.left(kMaxTipLength) : QString());
+}
 
 void TbsTrayIcon::setIconVisible(bool visible) {
     iconVisible_ = visible;
-    if (visible) icon_->setIcon(effectiveIcon());  // the application's icon may have been set since
-    icon_->setVisible(visible);
+    if (!visible && !icon_) return;
+    QSystemTrayIcon& icon = platformIcon();
+    if (visible) icon.setIcon(effectiveIcon());  // the application's icon may have been set since
+    icon.setVisible(visible);
 }
 
 void TbsTrayIcon::setAlwaysShowInTray(bool always) {

@@ -65,9 +65,10 @@ signals:
 private:
     void updateTip();
     void openPopupMenu();
+    QSystemTrayIcon& platformIcon();
 
     QWidget* owner_;
-    QSystemTrayIcon* icon_;
+    QSystemTrayIcon* icon_ = nullptr;
     QIcon ownIcon_;
     QString hint_;
     bool showHint_ = true;
