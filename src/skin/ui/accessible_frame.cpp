@@ -53,10 +53,6 @@ QAccessible::State AccessibleCaptionButton::state() const {
     return s;
 }
 
-void* AccessibleCaptionButton::interface_cast(QAccessible::InterfaceType type) {
-    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
-}
-
 QStringList AccessibleCaptionButton::actionNames() const {
     const TbsSkinStdButtonObject* b = button();
     return b != nullptr && b->enabled() ? QStringList{pressAction()} : QStringList{};

@@ -11,33 +11,27 @@
 
 #include "skin/model/skin_data.h"
 
+#include "skin/ui/accessible_painted_part.h"
+
 namespace veyrin {
 
 class FrameHost;
 class TbsSkinStdButtonObject;
 
-class AccessibleCaptionButton : public QAccessibleInterface, public QAccessibleActionInterface {
+class AccessibleCaptionButton : public AccessiblePaintedPart {
 public:
     AccessibleCaptionButton(FrameHost* host, TbsStdCommand command);
 
     bool isValid() const override;
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override;
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Button; }
     QAccessible::State state() const override;
-    void* interface_cast(QAccessible::InterfaceType type) override;
 
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
     TbsStdCommand command() const { return command_; }
 

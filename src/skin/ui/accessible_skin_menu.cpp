@@ -64,10 +64,6 @@ QAccessible::State AccessibleSkinMenuItem::state() const {
     return s;
 }
 
-void* AccessibleSkinMenuItem::interface_cast(QAccessible::InterfaceType type) {
-    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
-}
-
 QStringList AccessibleSkinMenuItem::actionNames() const {
     if (!isValid() || !level_->items()[static_cast<std::size_t>(index_)].isSelectable()) return {};
     return {pressAction()};

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include "skin/ui/accessible_painted_part.h"
+
 namespace veyrin {
 
 class TbsSkinPopupWindow;
@@ -15,28 +17,20 @@ class TbsSkinPopupWindow;
 // Tells a reader which item the highlight moved to (nothing when no item is highlighted).
 void notifyMenuItemFocus(TbsSkinPopupWindow* level, int index);
 
-class AccessibleSkinMenuItem : public QAccessibleInterface, public QAccessibleActionInterface {
+class AccessibleSkinMenuItem : public AccessiblePaintedPart {
 public:
     AccessibleSkinMenuItem(TbsSkinPopupWindow* level, int index);
 
     bool isValid() const override;
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override;
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
-    void* interface_cast(QAccessible::InterfaceType type) override;
 
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
     int index() const { return index_; }
 
