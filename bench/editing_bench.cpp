@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "qt_bench_main.h"
+
 #include <algorithm>
 #include <chrono>
 #include <ctime>
@@ -120,12 +122,4 @@ BENCHMARK(BM_DeleteAllUndoRedo)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeAsciiInWrappedDocument)->Iterations(kKeystrokes)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeChineseByInputMethod)->Iterations(kKeystrokes)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return veyrin::bench::runQtBenchmarks(argc, argv); }

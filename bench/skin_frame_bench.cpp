@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "qt_bench_main.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -51,10 +53,4 @@ BENCHMARK(BM_ResizeAndRepaintFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+int main(int argc, char** argv) { return veyrin::bench::runQtBenchmarks(argc, argv); }

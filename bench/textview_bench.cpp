@@ -5,6 +5,8 @@
 // Run offscreen:  QT_QPA_PLATFORM=offscreen ./textview_bench
 
 #include <benchmark/benchmark.h>
+
+#include "qt_bench_main.h"
 #include <unistd.h>
 
 #include <QAbstractTextDocumentLayout>
@@ -216,13 +218,4 @@ BENCHMARK(BM_PaintFullView)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    fixture();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return veyrin::bench::runQtBenchmarks(argc, argv, [] { fixture(); }); }

@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "qt_bench_main.h"
+
 #include <QApplication>
 
 #include "skin/model/magnetic_snap.h"
@@ -45,10 +47,4 @@ BENCHMARK(BM_MoveLoopStep);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return veyrin::bench::runQtBenchmarks(argc, argv); }
