@@ -1,0 +1,54 @@
+#include "platform/model/chinese_script.h"
+
+#include <opencc/SimpleConverter.hpp>
+
+#include <exception>
+
+namespace veyrin {
+
+struct ChineseScript::Tables {
+    opencc::SimpleConverter toTraditional{"s2t.json"};
+    opencc::SimpleConverter toSimplified{"t2s.json"};
+};
+
+ChineseScript::ChineseScript() {
+    try {
+        tables_ = std::make_unique<Tables>();
+    } catch (const std::exception& error) {
+        problem_ = std::string("Chinese conversion tables could not be loaded: ") + error.what();
+    } catch (...) {
+        problem_ = "Chinese conversion tables could not be loaded";
+    }
+}
+
+ChineseScript::~ChineseScript() = default;
+
+const ChineseScript& ChineseScript::shared() {
+    static const ChineseScript script;
+    return script;
+}
+
+bool ChineseScript::available() const { return tables_ != nullptr; }
+
+const std::string& ChineseScript::problem() const { return problem_; }
+
+std::string ChineseScript::toTraditional(std::string_view utf8) const {
+    return convert(utf8, ChineseForm::Traditional);
+}
+
+std::string ChineseScript::toSimplified(std::string_view utf8) const {
+    return convert(utf8, ChineseForm::Simplified);
+}
+
+std::string ChineseScript::convert(std::string_view utf8, ChineseForm to) const {
+    if (!tables_ || utf8.empty()) return std::string(utf8);
+    const auto& converter = to == ChineseForm::Traditional ? tables_->toTraditional : tables_->toSimplified;
+    try {
+        return converter.Convert(utf8.data(), utf8.size());
+    } catch (...) {
+        // A malformed UTF-8 sequence is left as it came rather than losing the text.
+        return std::string(utf8);
+    }
+}
+
+}  // namespace veyrin
