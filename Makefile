@@ -12,7 +12,7 @@ DEBIAN_PACKAGES := cmake g++ ninja-build pkg-config zlib1g-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2 \
   libx11-dev libxcb1-dev \
-  xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick openbox trayer \
+  xvfb xauth xdotool x11-utils x11-apps x11-xkb-utils imagemagick openbox trayer \
   desktop-file-utils appstream libxml2-utils dpkg-dev file \
   dbus at-spi2-core gir1.2-atspi-2.0 python3-gi \
   libopencc-dev libopencc-data opencc \

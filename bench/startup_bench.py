@@ -5,7 +5,9 @@ from launch to the main window being mapped and to its first painted frame.
 
 The X server is watched directly through Xlib (ctypes): MapNotify on the root window marks the
 map, and the window's pixels are read until most of them differ from the black root, which marks
-the first paint. Polling through helper programs would cost more than what is measured.
+the first paint. Polling through helper programs would cost more than what is measured. After the
+first paint the root is watched a little longer: a main window unmapped or destroyed then means Qt
+recreated it (the reader sees it vanish and come back), which the report counts.
 
 Usage: startup_bench.py BINARY SOURCE_DIR [--runs N]
 """
@@ -22,12 +24,15 @@ import sys
 import tempfile
 import time
 
+DESTROY_NOTIFY = 17
+UNMAP_NOTIFY = 18
 MAP_NOTIFY = 19
 SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
 Z_PIXMAP = 2
 ALL_PLANES = (1 << 64) - 1
 RUN_TIMEOUT_S = 60.0
 POLL_S = 0.002
+STABLE_S = 3.0  # how long the painted main window must stay to count as not recreated
 GRID = 16  # GRID x GRID sample points decide whether the window has been painted
 
 
@@ -131,6 +136,21 @@ def wait_for_first_paint(xlib, display, window, started, process):
     return None
 
 
+def window_vanishes(xlib, display, window, process):
+    """True when `window` is unmapped or destroyed within STABLE_S of its first paint."""
+    event = XEvent()
+    until = time.monotonic() + STABLE_S
+    while time.monotonic() < until and process.poll() is None:
+        while xlib.XPending(display):
+            xlib.XNextEvent(display, ctypes.byref(event))
+            if event.type in (UNMAP_NOTIFY, DESTROY_NOTIFY):
+                gone = ctypes.cast(ctypes.byref(event), ctypes.POINTER(XMapEvent)).contents
+                if gone.window == window:
+                    return True
+        time.sleep(POLL_S * 5)
+    return False
+
+
 def run_once(xlib, display_name, binary, source_dir, with_engine):
     display = xlib.XOpenDisplay(display_name.encode())
     root = xlib.XDefaultRootWindow(display)
@@ -150,6 +170,7 @@ def run_once(xlib, display_name, binary, source_dir, with_engine):
     try:
         window, mapped = wait_for_main_window(xlib, display, root, started, process)
         painted = wait_for_first_paint(xlib, display, window, started, process) if window else None
+        recreated = painted is not None and window_vanishes(xlib, display, window, process)
     finally:
         os.killpg(process.pid, signal.SIGKILL)
         process.wait()
@@ -157,7 +178,7 @@ def run_once(xlib, display_name, binary, source_dir, with_engine):
         shutil.rmtree(work, ignore_errors=True)
     if mapped is None or painted is None:
         sys.exit("the main window did not %s within %d s" % ("map" if mapped is None else "paint", RUN_TIMEOUT_S))
-    return mapped, painted
+    return mapped, painted, recreated
 
 
 def main():
@@ -188,6 +209,10 @@ def main():
         medians[with_engine] = painted
         print("  %-32s %7.0f   %11.0f" % ("with web engine" if with_engine else "without web engine", mapped, painted))
     print("  first paint with / without engine: %.2f" % (medians[True] / medians[False]))
+    for with_engine in (False, True):
+        recreated = sum(1 for r in results[with_engine] if r[2])
+        print("  main window recreated after its first paint (%s): %d of %d runs"
+              % ("with web engine" if with_engine else "without web engine", recreated, arguments.runs))
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #ifdef VEYRIN_HAVE_WEBENGINE
+#include <QOpenGLWidget>
 #include <QWebEngineView>
 #endif
 
@@ -25,7 +26,14 @@ public:
 // painted, and only then loads the page it was sent to.
 class WebEngineBanner final : public QObject, public WebBanner {
 public:
-    explicit WebEngineBanner(QWidget* panel) : panel_(panel) { panel_->installEventFilter(this); }
+    explicit WebEngineBanner(QWidget* panel) : panel_(panel) {
+        panel_->installEventFilter(this);
+        // A window whose widgets draw through OpenGL is composed through OpenGL, and Qt recreates a
+        // shown window when its first such widget arrives: the reader would see the main window
+        // vanish and come back. This widget is never shown; it only makes the window composed that
+        // way from its creation, so the browser can join it later in place.
+        (new QOpenGLWidget(panel_))->hide();
+    }
     WebEngineBanner(const WebEngineBanner&) = delete;
     WebEngineBanner& operator=(const WebEngineBanner&) = delete;
 
