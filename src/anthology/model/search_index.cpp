@@ -242,12 +242,21 @@ SearchHit SearchIndex::hitFor(const Text& text, SearchField field, std::size_t m
     return hit;
 }
 
-std::string SearchIndex::firstTitle(int catalogueIndex) const {
+const SearchIndex::Entry* SearchIndex::entryAt(int catalogueIndex) const {
     for (const Entry& entry : entries_) {
-        if (entry.catalogueIndex == catalogueIndex && entry.firstTitle >= 0)
-            return titles_[static_cast<std::size_t>(entry.firstTitle)].gbk;
+        if (entry.catalogueIndex == catalogueIndex) return &entry;
     }
-    return {};
+    return nullptr;
+}
+
+std::string SearchIndex::poet(int catalogueIndex) const {
+    const Entry* entry = entryAt(catalogueIndex);
+    return entry && entry->poet >= 0 ? poets_[static_cast<std::size_t>(entry->poet)].gbk : std::string();
+}
+
+std::string SearchIndex::firstTitle(int catalogueIndex) const {
+    const Entry* entry = entryAt(catalogueIndex);
+    return entry && entry->firstTitle >= 0 ? titles_[static_cast<std::size_t>(entry->firstTitle)].gbk : std::string();
 }
 
 }  // namespace veyrin

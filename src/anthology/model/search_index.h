@@ -49,7 +49,9 @@ public:
     // are ignored; an empty query finds nothing.
     std::vector<SearchHit> find(std::string_view utf8Query) const;
 
-    // The first title of an entry (GBK), empty when the entry is not in the index or has none.
+    // The poet and the first title of an entry (GBK), empty when the entry is not in the index or
+    // has none.
+    std::string poet(int catalogueIndex) const;
     std::string firstTitle(int catalogueIndex) const;
 
 private:
@@ -68,6 +70,7 @@ private:
 
     void scan(const std::vector<Text>& texts, const std::u32string& query, SearchField field,
               std::vector<SearchHit>& hits) const;
+    const Entry* entryAt(int catalogueIndex) const;
     SearchHit hitFor(const Text& text, SearchField field, std::size_t matchStart, std::size_t matchLength) const;
 
     std::vector<Entry> entries_;

@@ -498,11 +498,16 @@ void TForm1::installReadingRoomKeys() {
     connect(favouriteKey, &QShortcut::activated, this, &TForm1::toggleFavourite);
 }
 
+TSearchWindow* TForm1::searchWindow() const { return searchWindow_; }
+
 void TForm1::openSearchWindow() {
     if (!searchWindow_) {
         searchWindow_ = new TSearchWindow(paths_.workingDirectory, this);
         searchWindow_->setFavourites(favourites_.catalogueIndexes());
         connect(searchWindow_, &TSearchWindow::entryChosen, this, &TForm1::openFoundEntry);
+        // Ctrl+D marks the entry shown in this window also while the search window has the keys.
+        auto* favouriteKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), searchWindow_);
+        connect(favouriteKey, &QShortcut::activated, this, &TForm1::toggleFavourite);
     }
     searchWindow_->present();
 }

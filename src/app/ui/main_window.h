@@ -113,7 +113,7 @@ public:
     // The search window (Ctrl+F), made when first asked for; it opens what it finds through
     // openFoundEntry.
     void openSearchWindow();
-    TSearchWindow* searchWindow() const { return searchWindow_; }
+    TSearchWindow* searchWindow() const;
     // Chooses the entry in the catalogue as the reader would, then puts the caret on the found text.
     void openFoundEntry(int catalogueIndex, int lineNumber, int byteColumn);
     // Ctrl+D: marks or unmarks the entry chosen in the catalogue, confirmed by a hint over the view.

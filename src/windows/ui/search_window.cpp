@@ -168,9 +168,11 @@ void TSearchWindow::fillFoundRows() {
 
 void TSearchWindow::fillFavouriteRows() {
     for (int catalogueIndex : favourites_) {
-        const QString poet = catalogueIndex < kAuthorCount ? gbkToQString(authorName(catalogueIndex)) : QString();
-        const QString title = index_ ? gbkToQString(index_->firstTitle(catalogueIndex)) : QString();
-        addRow(poet, title, QString(), -1, 0, 0, catalogueIndex, 1, 1);
+        // Until the index is ready the author table names the poet.
+        const std::string poet = index_ ? index_->poet(catalogueIndex)
+                                        : catalogueIndex < kAuthorCount ? authorName(catalogueIndex) : std::string();
+        const std::string title = index_ ? index_->firstTitle(catalogueIndex) : std::string();
+        addRow(gbkToQString(poet), gbkToQString(title), QString(), -1, 0, 0, catalogueIndex, 1, 1);
     }
 }
 
