@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "anthology/model/author_table.h"
 #include "anthology/model/search_index.h"
@@ -22,6 +25,7 @@ namespace {
 QString u8(const char* text) { return QString::fromUtf8(text); }
 
 constexpr int kMargin = 8;
+constexpr int kOwnerGap = 8;
 constexpr int kStatusHeight = 16;
 constexpr std::size_t kShownSkippedNames = 2;
 
@@ -127,18 +131,35 @@ void TSearchWindow::buildControls() {
 void TSearchWindow::present() {
     loader_->start(workingDirectory_);
     TabBar->setCurrentIndex(SearchTab);
-    if (!isVisible()) {
-        if (QWidget* owner = parentWidget()) {
-            move(owner->geometry().center() - QPoint(width() / 2, height() / 2));
-        } else {
-            centreOnScreen();
-        }
-    }
+    if (!isVisible()) placeBesideOwner();
     show();
     raise();
     activateWindow();
     QueryEdit->setFocus(Qt::ShortcutFocusReason);
     QueryEdit->selectAll();
+}
+
+void TSearchWindow::placeBesideOwner() {
+    QWidget* owner = parentWidget();
+    QScreen* screen = owner ? owner->screen() : nullptr;
+    if (!owner || !screen) {
+        centreOnScreen();
+        return;
+    }
+    // Beside the owner, right or else left, level with its top, so what the window opens stays in
+    // sight; over its middle when the screen has no room beside it.
+    const QRect area = screen->availableGeometry();
+    const QRect ownerBox = owner->frameGeometry();
+    const int top = std::clamp(ownerBox.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
+    const int right = ownerBox.right() + 1 + kOwnerGap;
+    const int left = ownerBox.left() - kOwnerGap - width();
+    if (right + width() <= area.right() + 1) {
+        move(right, top);
+    } else if (left >= area.left()) {
+        move(left, top);
+    } else {
+        move(ownerBox.center() - QPoint(width() / 2, height() / 2));
+    }
 }
 
 void TSearchWindow::setFavourites(std::vector<int> catalogueIndexes) {

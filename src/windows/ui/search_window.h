@@ -60,6 +60,7 @@ protected:
 
 private:
     void buildControls();
+    void placeBesideOwner();
     void refreshRows();
     void fillFoundRows();
     void fillFavouriteRows();
