@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # End to end: search from real X events. Ctrl+F in the main window opens the search window, a
 # poet's name typed in its traditional form (李商隱) finds the poet's entry, Enter loads it into the
-# view as a catalogue choice would. The close then stores what the view and the catalogue show:
-# Tem/00.dat must hold that entry's text and Tcini.ini its catalogue index.
+# view as a catalogue choice would, Esc closes the search window. The close then stores what the
+# view and the catalogue show: Tem/00.dat must hold that entry's text and Tcini.ini its index.
 set -euo pipefail
 binary=$1
 source_dir=$2
@@ -27,7 +27,9 @@ window=$VEYRIN_WINDOW
 # A click on the window's free client area (left of the catalogue bar) gives it the keyboard.
 xdotool mousemove --window "$window" $((11 + 12)) $((32 + 300)) click 1
 sleep 0.3
-xdotool key --window "$window" --clearmodifiers ctrl+f
+# Real key events through the server (XTEST): a key sent to the window alone would leave the
+# program believing Ctrl is still down.
+xdotool key ctrl+f
 search=""
 for _ in $(seq 1 50); do
   search=$(xdotool search --onlyvisible --name '^查找$' 2>/dev/null | head -n 1 || true)
@@ -41,6 +43,10 @@ xdotool type --delay 120 '李商隱'
 sleep 1
 xdotool key Return
 sleep 0.5
+# Esc closes the search window (which may lie over the main window's caption).
+xdotool key Escape
+sleep 0.5
+if xdotool search --onlyvisible --name '^查找$' >/dev/null 2>&1; then echo "Esc left the search window open"; exit 1; fi
 close_by_button "$pid" "$window"
 DRIVE
 

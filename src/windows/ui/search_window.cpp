@@ -146,20 +146,16 @@ void TSearchWindow::placeBesideOwner() {
         centreOnScreen();
         return;
     }
-    // Beside the owner, right or else left, level with its top, so what the window opens stays in
-    // sight; over its middle when the screen has no room beside it.
+    // Beside the owner, on the side with more room, level with its top and kept on the screen, so
+    // the view that shows what the window opens stays in sight as far as the screen allows.
     const QRect area = screen->availableGeometry();
     const QRect ownerBox = owner->frameGeometry();
-    const int top = std::clamp(ownerBox.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
-    const int right = ownerBox.right() + 1 + kOwnerGap;
-    const int left = ownerBox.left() - kOwnerGap - width();
-    if (right + width() <= area.right() + 1) {
-        move(right, top);
-    } else if (left >= area.left()) {
-        move(left, top);
-    } else {
-        move(ownerBox.center() - QPoint(width() / 2, height() / 2));
-    }
+    const int roomRight = area.right() - ownerBox.right();
+    const int roomLeft = ownerBox.left() - area.left();
+    const int preferredX = roomRight >= roomLeft ? ownerBox.right() + 1 + kOwnerGap : ownerBox.left() - kOwnerGap - width();
+    const int x = std::clamp(preferredX, area.left(), std::max(area.left(), area.right() + 1 - width()));
+    const int y = std::clamp(ownerBox.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
+    move(x, y);
 }
 
 void TSearchWindow::setFavourites(std::vector<int> catalogueIndexes) {
