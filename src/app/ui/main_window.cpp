@@ -8,6 +8,8 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "anthology/model/author_lookup.h"
 #include "anthology/model/entry_files.h"
 #include "app/model/line_file_forms.h"
@@ -40,6 +42,7 @@ namespace veyrin {
 namespace {
 
 constexpr TColor kWindowColor = 0xE1E1E1;
+constexpr int kRowsAboveFoundLine = 2;
 
 QString u8(const char* text) { return QString::fromUtf8(text); }
 
@@ -519,6 +522,8 @@ void TForm1::openFoundEntry(int catalogueIndex, int lineNumber, int byteColumn) 
     // and its caret, as a choice there would.
     if (listbox1->itemIndex() != catalogueIndex) return;
     memo3->setCaretXY(TBufferCoord{byteColumn, lineNumber});
+    // The found line goes near the top, so the rest of its poem shows below it.
+    memo3->setTopLine(std::max(1, memo3->caretRow() - kRowsAboveFoundLine));
     memo3->ensureCaretVisible();
 }
 
