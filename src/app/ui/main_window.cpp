@@ -494,11 +494,14 @@ void TForm1::Timer1Timer() { banner_->refresh(); }
 
 // ---- Search and favourites --------------------------------------------------------------------
 
+void TForm1::bindWindowKey(QWidget* window, QKeyCombination key, void (TForm1::*handler)()) {
+    auto* shortcut = new QShortcut(QKeySequence(key), window);
+    connect(shortcut, &QShortcut::activated, this, handler);
+}
+
 void TForm1::installReadingRoomKeys() {
-    auto* searchKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
-    connect(searchKey, &QShortcut::activated, this, &TForm1::openSearchWindow);
-    auto* favouriteKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
-    connect(favouriteKey, &QShortcut::activated, this, &TForm1::toggleFavourite);
+    bindWindowKey(this, Qt::CTRL | Qt::Key_F, &TForm1::openSearchWindow);
+    bindWindowKey(this, Qt::CTRL | Qt::Key_D, &TForm1::toggleFavourite);
 }
 
 TSearchWindow* TForm1::searchWindow() const { return searchWindow_; }
@@ -509,8 +512,7 @@ void TForm1::openSearchWindow() {
         searchWindow_->setFavourites(favourites_.catalogueIndexes());
         connect(searchWindow_, &TSearchWindow::entryChosen, this, &TForm1::openFoundEntry);
         // Ctrl+D marks the entry shown in this window also while the search window has the keys.
-        auto* favouriteKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), searchWindow_);
-        connect(favouriteKey, &QShortcut::activated, this, &TForm1::toggleFavourite);
+        bindWindowKey(searchWindow_, Qt::CTRL | Qt::Key_D, &TForm1::toggleFavourite);
     }
     searchWindow_->present();
 }
@@ -535,8 +537,8 @@ void TForm1::toggleFavourite() {
     } else {
         favouritesChanged_ = true;
         const bool marked = favourites_.toggle(index);
-        const QString poet = gbkToQString(listbox1->items()[static_cast<size_t>(index)]);
-        confirmation = (marked ? u8("已收藏：") : u8("已取消收藏：")) + poet;
+        const QString item = gbkToQString(listbox1->items()[static_cast<size_t>(index)]);
+        confirmation = (marked ? u8("已收藏：") : u8("已取消收藏：")) + item;
         if (searchWindow_) searchWindow_->setFavourites(favourites_.catalogueIndexes());
     }
     skinComponents().hint->showTextHintAt(confirmation, memo3->mapToGlobal(QPoint(8, 8)));

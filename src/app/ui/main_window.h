@@ -136,6 +136,7 @@ private:
     void selectCatalogueIndexFromCode(int index);
     void rememberLoadedState();
     void installReadingRoomKeys();
+    void bindWindowKey(QWidget* window, QKeyCombination key, void (TForm1::*handler)());
     bool mayWriteUnloaded(int file) const;
 
     AppPaths paths_;
