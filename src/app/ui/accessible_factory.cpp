@@ -16,6 +16,8 @@
 #include "textview/ui/syn_editor.h"
 #include "windows/ui/about_window.h"
 #include "windows/ui/accessible_about_label.h"
+#include "windows/ui/accessible_search_tabs.h"
+#include "windows/ui/search_tab_bar.h"
 
 namespace veyrin {
 
@@ -30,6 +32,7 @@ QAccessibleInterface* veyrinAccessible(const QString&, QObject* object) {
     if (auto* button = qobject_cast<TsuiButton*>(object)) return new AccessibleThemedButton(button);
     if (auto* edit = qobject_cast<TFlatSpinEditInteger*>(object)) return new AccessibleSpinEdit(edit);
     if (auto* label = qobject_cast<AboutLabel*>(object)) return new AccessibleAboutLabel(label);
+    if (auto* tabs = qobject_cast<SearchTabBar*>(object)) return new AccessibleSearchTabs(tabs);
     if (auto* level = qobject_cast<TbsSkinPopupWindow*>(object)) return new AccessibleSkinMenuLevel(level);
     if (auto* host = qobject_cast<FrameHost*>(object)) return new AccessibleFrameHost(host);
     return nullptr;

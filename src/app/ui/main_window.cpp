@@ -5,7 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "anthology/model/author_lookup.h"
 #include "anthology/model/entry_files.h"
@@ -24,18 +27,22 @@
 #include "platform/ui/font_faces.h"
 #include "platform/ui/gbk_qt.h"
 #include "platform/ui/qt_color.h"
+#include "skin/ui/skin_hint.h"
+#include "skin/ui/skin_window_components.h"
 #include "skin/ui/window_states.h"
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
 #include "windows/ui/about_window.h"
 #include "windows/ui/program_pictures.h"
 #include "windows/ui/reading_window.h"
+#include "windows/ui/search_window.h"
 #include "windows/ui/web_banner.h"
 
 namespace veyrin {
 namespace {
 
 constexpr TColor kWindowColor = 0xE1E1E1;
+constexpr int kRowsAboveFoundLine = 2;
 
 QString u8(const char* text) { return QString::fromUtf8(text); }
 
@@ -71,6 +78,10 @@ TForm1::TForm1(const AppPaths& paths, QWidget* parent) : FrameHost(parent), path
     connectHandlers();
     runReportingErrors(this, [this] { FormCreate(); });
     rememberLoadedState();
+    // Read apart from FormCreate: reading never fails, and a start that stopped early must not
+    // lose the list at close.
+    favourites_ = readFavourites(TIniFile(paths_.settingsFile()));
+    installReadingRoomKeys();
 }
 
 TForm1::~TForm1() = default;
@@ -335,6 +346,7 @@ void TForm1::FormClose() {
     settings_->WriteBool(kTemp, "Visible2", !Memo2->isHidden());
     settings_->WriteBool(kTemp, "Visible3", memo3->LineDivider().Visible());
     settings_->WriteInteger(kTemp, "Height1", memo3->height());
+    if (favouritesChanged_) writeFavourites(*settings_, favourites_);
 }
 
 bool TForm1::formClose() {
@@ -479,5 +491,57 @@ ReadingSnapshot TForm1::readingSnapshot() const {
 }
 
 void TForm1::Timer1Timer() { banner_->refresh(); }
+
+// ---- Search and favourites --------------------------------------------------------------------
+
+void TForm1::bindWindowKey(QWidget* window, QKeyCombination key, void (TForm1::*handler)()) {
+    auto* shortcut = new QShortcut(QKeySequence(key), window);
+    connect(shortcut, &QShortcut::activated, this, handler);
+}
+
+void TForm1::installReadingRoomKeys() {
+    bindWindowKey(this, Qt::CTRL | Qt::Key_F, &TForm1::openSearchWindow);
+    bindWindowKey(this, Qt::CTRL | Qt::Key_D, &TForm1::toggleFavourite);
+}
+
+TSearchWindow* TForm1::searchWindow() const { return searchWindow_; }
+
+void TForm1::openSearchWindow() {
+    if (!searchWindow_) {
+        searchWindow_ = new TSearchWindow(paths_.workingDirectory, this);
+        searchWindow_->setFavourites(favourites_.catalogueIndexes());
+        connect(searchWindow_, &TSearchWindow::entryChosen, this, &TForm1::openFoundEntry);
+        // Ctrl+D marks the entry shown in this window also while the search window has the keys.
+        bindWindowKey(searchWindow_, Qt::CTRL | Qt::Key_D, &TForm1::toggleFavourite);
+    }
+    searchWindow_->present();
+}
+
+void TForm1::openFoundEntry(int catalogueIndex, int lineNumber, int byteColumn) {
+    selectCatalogueIndexFromCode(catalogueIndex);
+    ListBox1Click();
+    // A shorter catalogue than the anthology cannot choose the entry; the view then keeps its text
+    // and its caret, as a choice there would.
+    if (listbox1->itemIndex() != catalogueIndex) return;
+    memo3->setCaretXY(TBufferCoord{byteColumn, lineNumber});
+    // The found line goes near the top, so the rest of its poem shows below it.
+    memo3->setTopLine(std::max(1, memo3->caretRow() - kRowsAboveFoundLine));
+    memo3->ensureCaretVisible();
+}
+
+void TForm1::toggleFavourite() {
+    const int index = listbox1->itemIndex();
+    QString confirmation;
+    if (!hasEntryFile(index)) {
+        confirmation = u8("目录中没有选中的一篇，未收藏");
+    } else {
+        favouritesChanged_ = true;
+        const bool marked = favourites_.toggle(index);
+        const QString item = gbkToQString(listbox1->items()[static_cast<size_t>(index)]);
+        confirmation = (marked ? u8("已收藏：") : u8("已取消收藏：")) + item;
+        if (searchWindow_) searchWindow_->setFavourites(favourites_.catalogueIndexes());
+    }
+    skinComponents().hint->showTextHintAt(confirmation, memo3->mapToGlobal(QPoint(8, 8)));
+}
 
 }  // namespace veyrin

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "app/model/favourites.h"
 #include "app/ui/app_paths.h"
 #include "platform/ui/dialog_service.h"
 #include "skin/ui/frame_host.h"
@@ -34,6 +35,7 @@ class TFlatSpeedButton;
 class PlainMemo;
 class WebBanner;
 class TForm3;
+class TSearchWindow;
 
 class TForm1 : public FrameHost {
     Q_OBJECT
@@ -108,6 +110,16 @@ public:
     ReadingSnapshot readingSnapshot() const;
     void Timer1Timer();
 
+    // The search window (Ctrl+F), made when first asked for; it opens what it finds through
+    // openFoundEntry.
+    void openSearchWindow();
+    TSearchWindow* searchWindow() const;
+    // Chooses the entry in the catalogue as the reader would, then puts the caret on the found text.
+    void openFoundEntry(int catalogueIndex, int lineNumber, int byteColumn);
+    // Ctrl+D: marks or unmarks the entry chosen in the catalogue, confirmed by a hint over the view.
+    void toggleFavourite();
+    const Favourites& favourites() const { return favourites_; }
+
     // The font dialog's own font, kept between openings (宋体 11 points at first).
     const ChosenFont& fontDialogFont() const { return fontDialogFont_; }
 
@@ -123,6 +135,8 @@ private:
     void loadEntryIntoView(int catalogueIndex);
     void selectCatalogueIndexFromCode(int index);
     void rememberLoadedState();
+    void installReadingRoomKeys();
+    void bindWindowKey(QWidget* window, QKeyCombination key, void (TForm1::*handler)());
     bool mayWriteUnloaded(int file) const;
 
     AppPaths paths_;
@@ -139,6 +153,12 @@ private:
     std::array<bool, StoredFileCount> loaded_{};
     std::array<std::string, StoredFileCount> startContent_{};
     std::string currentContent(int file) const;
+
+    // Favourites live in their own settings section, written at close only once the reader has
+    // changed them, so a run that never uses them writes the settings file exactly as before.
+    Favourites favourites_;
+    bool favouritesChanged_ = false;
+    QPointer<TSearchWindow> searchWindow_;
 };
 
 }  // namespace veyrin

@@ -54,6 +54,8 @@ void TbsSkinHint::showTextHint(const QString& text) {
     delayed_->request(text, kHintPause);
 }
 
+void TbsSkinHint::showTextHintAt(const QString& text, QPoint globalAt) { delayed_->showNow(text, globalAt); }
+
 void TbsSkinHint::hideHint() { delayed_->cancel(); }
 
 QString TbsSkinHint::pendingText() const { return delayed_->pendingText(); }

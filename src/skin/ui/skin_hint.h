@@ -5,6 +5,7 @@
 // that is still alive) and its skin.
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -51,6 +52,8 @@ public:
     std::function<void(QString& text)> OnShowHint;
 
     void showTextHint(const QString& text) override;
+    // Shows `text` at once at `globalAt`, for a confirmation that has no cursor position to follow.
+    void showTextHintAt(const QString& text, QPoint globalAt);
     void hideHint() override;
 
     TbsSkinHintWindow& hintWindow() const { return *window_; }

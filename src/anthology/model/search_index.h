@@ -1,0 +1,87 @@
+#pragma once
+// Finding poets, titles and poem lines across the anthology. The index reads every entry file once
+// and keeps, per entry, the poet's name, the poems' titles and their lines, each folded to the
+// simplified form (through ChineseScript), so a query typed in either form finds the same text.
+//
+// An entry file reads: the poet's name on line 1, the period, an introduction ("简介：…"), then
+// per poem a title line "【…】", the poem's lines and a commentary line ("鉴赏：…"), with blank
+// lines between the parts. Poem lines are the lines after a title up to the next blank line,
+// title, commentary or introduction; introductions and commentaries are not searched.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace veyrin {
+
+enum class SearchField { Poet, Title, Line };
+
+struct SearchHit {
+    SearchField field = SearchField::Line;
+    int catalogueIndex = -1;
+    std::string poet;   // GBK
+    std::string title;  // GBK, without the brackets: the poem the match lies in (a poet's first poem
+                        // for a poet match)
+    std::string text;   // GBK: the poet's name, the title or the poem line that matched
+    int lineNumber = 1;  // line of the entry file holding `text`, from 1
+    int byteColumn = 1;  // byte column of the match in that line, from 1
+    int matchStart = 0;   // the match within `text`, in characters (a GBK pair is one character)
+    int matchLength = 0;
+};
+
+class SearchIndex {
+public:
+    // Reads entries 0 .. kEntryFileCount-1 below `workingDirectory`. A missing or unreadable entry
+    // is left out and its file named in skippedFiles().
+    static SearchIndex build(const std::filesystem::path& workingDirectory);
+
+    // Adds one entry from its file's bytes. Entries are expected in catalogue order.
+    void addEntry(int catalogueIndex, std::string_view fileBytes);
+    void addSkippedFile(std::string programPath) { skipped_.push_back(std::move(programPath)); }
+
+    // Program spellings (GBK) of the entry files that could not be read.
+    const std::vector<std::string>& skippedFiles() const { return skipped_; }
+    int entryCount() const { return static_cast<int>(entries_.size()); }
+
+    // Poet matches first, then title matches, then line matches; within each, catalogue order and
+    // then line order. One hit per name, title or line (its first match). Blanks around the query
+    // are ignored; an empty query finds nothing.
+    std::vector<SearchHit> find(std::string_view utf8Query) const;
+
+    // The poet and the first title of an entry (GBK), empty when the entry is not in the index or
+    // has none.
+    std::string poet(int catalogueIndex) const;
+    std::string firstTitle(int catalogueIndex) const;
+
+private:
+    struct Text {
+        std::string gbk;
+        std::u32string folded;  // one code point per GBK character of `gbk`
+        int lineNumber = 1;
+        int entry = 0;  // position in entries_
+        int title = -1;  // position in titles_ of the poem holding a line
+    };
+    struct Entry {
+        int catalogueIndex = -1;
+        int poet = -1;  // position in poets_
+        int firstTitle = -1;
+    };
+
+    void scan(const std::vector<Text>& texts, const std::u32string& query, SearchField field,
+              std::vector<SearchHit>& hits) const;
+    const Entry* entryAt(int catalogueIndex) const;
+    SearchHit hitFor(const Text& text, SearchField field, std::size_t matchStart, std::size_t matchLength) const;
+
+    std::vector<Entry> entries_;
+    std::vector<Text> poets_;
+    std::vector<Text> titles_;
+    std::vector<Text> lines_;
+    std::vector<std::string> skipped_;
+};
+
+// The text folded as the index folds it: one code point per character, simplified forms.
+std::u32string foldForSearch(std::string_view gbkText);
+std::u32string foldQueryForSearch(std::string_view utf8Query);
+
+}  // namespace veyrin
