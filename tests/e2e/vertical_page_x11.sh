@@ -9,6 +9,8 @@ source_dir=$2
 
 source "$(dirname "$0")/lib/workspace.sh"
 enter_workspace "$binary" "$source_dir"
+# Ruled lines on, as the check box 显示水线 leaves them.
+printf '[Temp]\r\ncheck4=1\r\nVisible3=1\r\n' > "$work/Tcini.ini"
 
 cat > "$work/drive.sh" <<'DRIVE'
 #!/usr/bin/env bash

@@ -52,7 +52,14 @@ static_assert(std::is_sorted(kVerticalForms.begin(), kVerticalForms.end()));
 // Full-width signs that lie along the line and have no vertical form of their own.
 bool liesAlongTheLine(char32_t code) { return code == 0xFF5E || code == 0x301C || code == 0xFF0D; }
 
+constexpr char32_t kClosingPunctuation[] = {0x3001, 0x3002, 0xFF0C, 0xFF1A, 0xFF1B, 0xFF01, 0xFF1F, 0x2019, 0x201D,
+                                           0x3009, 0x300B, 0x300D, 0x300F, 0x3011, 0x3015, 0x3017, 0xFF09, 0xFF5D};
+
 }  // namespace
+
+bool hangsAtColumnEnd(char32_t code) {
+    return std::find(std::begin(kClosingPunctuation), std::end(kClosingPunctuation), code) != std::end(kClosingPunctuation);
+}
 
 char32_t verticalFormOf(char32_t code) {
     auto found = std::lower_bound(kVerticalForms.begin(), kVerticalForms.end(), code,

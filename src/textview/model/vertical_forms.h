@@ -13,6 +13,10 @@ enum class TVerticalTurn { Upright, Sideways };
 // The character shown in a column for `code`; `code` itself when it has no vertical form.
 char32_t verticalFormOf(char32_t code);
 
+// Closing punctuation (，。、：；！？ and closing brackets and quotes) never heads a column: where a
+// column ends just before one, it hangs below the column's last character instead.
+bool hangsAtColumnEnd(char32_t code);
+
 // Whether a character of `cells` cells (1 for a single byte, 2 for a double-byte character) is
 // drawn turned a quarter clockwise.
 TVerticalTurn verticalTurnOf(char32_t code, int cells);

@@ -9,7 +9,7 @@ void TVerticalLayout::layOut(const std::vector<std::vector<TVerticalChar>>& line
     glyphs_.clear();
     firstColumnOfLine_.clear();
     const int usable = geometry.pageHeight - geometry.topMargin - geometry.bottomMargin;
-    cellsPerColumn_ = geometry.cellAdvance > 0 ? std::max(2, usable / geometry.cellAdvance) : 2;
+    cellsPerColumn_ = geometry.cellAdvance > 0 ? std::max(2, usable / geometry.cellAdvance - kHangingCells) : 2;
 
     int column = 0;
     for (size_t line = 0; line < lines.size(); ++line) {
@@ -19,7 +19,8 @@ void TVerticalLayout::layOut(const std::vector<std::vector<TVerticalChar>>& line
         for (const TVerticalChar& c : lines[line]) {
             const int cells = std::clamp(c.cells, 1, 2);
             // A character that does not fit below moves whole into the next column.
-            if (cell + cells > cellsPerColumn_) {
+            const bool hangs = cell > 0 && cell <= cellsPerColumn_ && hangsAtColumnEnd(c.code);
+            if (cell + cells > cellsPerColumn_ && !hangs) {
                 ++column;
                 cell = 0;
             }

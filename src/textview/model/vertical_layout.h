@@ -4,7 +4,8 @@
 // for the page height goes on in the next column to the left, and the columns advance right to
 // left. It is the row grid turned a quarter clockwise: every byte still takes one cell, now down
 // the column, so a double-byte character takes a square of two cells and is never split between
-// columns; the line spacing now lies between columns.
+// columns; the line spacing now lies between columns. Closing punctuation that would head a
+// column hangs below the one before, in a square kept free at the foot of every column.
 //
 // Positions are in pixels. Horizontally everything is measured from the page's right edge,
 // shifted by how far the reader has scrolled towards the left.
@@ -51,7 +52,11 @@ public:
 
     const TVerticalGeometry& geometry() const { return geometry_; }
     const std::vector<TVerticalGlyph>& glyphs() const { return glyphs_; }
+    // Cells of a column's text, not counting the square kept for hanging punctuation.
     int cellsPerColumn() const { return cellsPerColumn_; }
+    // Below the last cell a hanging character can take.
+    int columnsBottom() const { return cellTop(cellsPerColumn_ + kHangingCells); }
+    static constexpr int kHangingCells = 2;
     // Columns holding text (an empty line still takes its column).
     int columnCount() const { return columnCount_; }
     // Width of one column with its share of the line spacing.

@@ -39,15 +39,20 @@ TSynVerticalPage::TSynVerticalPage(TSynEditor& source, QWidget* parent) : QAbstr
     setFrameShape(QFrame::NoFrame);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // Value 0 is the first column, at the right: the thumb starts at the right end.
-    horizontalScrollBar()->setInvertedAppearance(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(&source_, &TSynEditor::textChanged, this, &TSynVerticalPage::relayout);
 }
 
-int TSynVerticalPage::scrolled() const { return horizontalScrollBar()->value(); }
+// The bar runs the other way from the page: its thumb starts at the right end, over the first
+// columns, and is dragged leftwards to read on. So the distance scrolled is counted from its end.
+int TSynVerticalPage::scrolled() const { return horizontalScrollBar()->maximum() - horizontalScrollBar()->value(); }
+
+void TSynVerticalPage::setScrolled(int pixels) {
+    QScrollBar* bar = horizontalScrollBar();
+    bar->setValue(bar->maximum() - std::clamp(pixels, 0, bar->maximum()));
+}
 
 TVerticalGeometry TSynVerticalPage::geometryFromView() const {
     TVerticalGeometry g;
@@ -87,19 +92,21 @@ void TSynVerticalPage::relayout() {
 void TSynVerticalPage::updateScrollRange() {
     QScrollBar* bar = horizontalScrollBar();
     const int width = viewport()->width();
+    const int keep = scrolled();
     bar->setRange(0, layout_.maxScroll(width));
     bar->setPageStep(std::max(1, width));
     bar->setSingleStep(std::max(1, layout_.columnPitch()));
+    setScrolled(keep);
 }
 
 void TSynVerticalPage::showLine(int line) {
     const int column = layout_.columnOfLine(line);
-    if (column >= 0) horizontalScrollBar()->setValue(column * layout_.columnPitch());
+    if (column >= 0) setScrolled(column * layout_.columnPitch());
 }
 
 int TSynVerticalPage::columnsTop() const { return layout_.geometry().topMargin; }
 
-int TSynVerticalPage::columnsBottom() const { return layout_.cellTop(layout_.cellsPerColumn()); }
+int TSynVerticalPage::columnsBottom() const { return layout_.columnsBottom(); }
 
 void TSynVerticalPage::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
@@ -108,10 +115,7 @@ void TSynVerticalPage::resizeEvent(QResizeEvent* event) {
 
 void TSynVerticalPage::scrollContentsBy(int, int) { viewport()->update(); }
 
-void TSynVerticalPage::scrollBy(int pixels) {
-    QScrollBar* bar = horizontalScrollBar();
-    bar->setValue(bar->value() + pixels);
-}
+void TSynVerticalPage::scrollBy(int pixels) { setScrolled(scrolled() + pixels); }
 
 void TSynVerticalPage::wheelEvent(QWheelEvent* event) {
     // Turning the wheel towards the reader reads on: towards the left.
@@ -130,8 +134,8 @@ void TSynVerticalPage::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_PageDown:
         case Qt::Key_Space: scrollBy(page); break;
         case Qt::Key_PageUp: scrollBy(-page); break;
-        case Qt::Key_Home: horizontalScrollBar()->setValue(0); break;
-        case Qt::Key_End: horizontalScrollBar()->setValue(horizontalScrollBar()->maximum()); break;
+        case Qt::Key_Home: setScrolled(0); break;
+        case Qt::Key_End: setScrolled(horizontalScrollBar()->maximum()); break;
         default: QAbstractScrollArea::keyPressEvent(event); return;
     }
     event->accept();

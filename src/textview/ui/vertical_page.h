@@ -30,6 +30,7 @@ public:
     const TVerticalLayout& layout() const { return layout_; }
     // Pixels scrolled towards the left.
     int scrolled() const;
+    void setScrolled(int pixels);
     // Top and foot of the columns (the rules along them lie just outside).
     int columnsTop() const;
     int columnsBottom() const;

@@ -1,7 +1,7 @@
 #include "windows/ui/reading_view_modes.h"
 
 #include <QAction>
-#include <QEvent>
+#include <QBoxLayout>
 #include <QIcon>
 #include <QToolBar>
 #include <QWidgetAction>
@@ -45,11 +45,15 @@ ReadingViewModes::ReadingViewModes(TForm3& window)
     : QObject(window.memo3),
       window_(window),
       traditional_(std::make_unique<TSynTraditionalDisplay>(ChineseScript::shared())) {
-    // The page lies over the whole text view, its scroll bar included, so the view keeps its place,
-    // its caret and its scroll position for the return to rows.
-    page_ = new TSynVerticalPage(*window.memo3, window.memo3);
+    // The page takes the text view's place in the window while the view waits, hidden, with its
+    // caret and scroll position kept for the return to rows.
+    QWidget* area = window.memo3->parentWidget();
+    page_ = new TSynVerticalPage(*window.memo3, area);
     page_->hide();
-    window.memo3->installEventFilter(this);
+    if (auto* column = qobject_cast<QBoxLayout*>(area->layout())) {
+        const int at = column->indexOf(window.memo3);
+        column->insertWidget(at + 1, page_, column->stretch(at));
+    }
     buildActions();
 }
 
@@ -85,15 +89,16 @@ void ReadingViewModes::setVertical(bool on) {
     if (on) {
         viewWasReadOnly_ = view.readOnly();
         view.setReadOnly(true);
-        page_->setGeometry(view.rect());
-        page_->relayout();
-        page_->showLine(view.rowToLine(view.topLine()) - 1);
+        const int topLine = view.rowToLine(view.topLine()) - 1;
+        view.hide();
         page_->show();
-        page_->raise();
+        page_->relayout();
+        page_->showLine(topLine);
         page_->setFocus();
     } else {
         const bool hadFocus = page_->hasFocus();
         page_->hide();
+        view.show();
         view.setReadOnly(viewWasReadOnly_);
         if (hadFocus) view.setFocus();
     }
@@ -107,11 +112,6 @@ void ReadingViewModes::setTraditional(bool on) {
     if (on == traditional()) return;
     window_.memo3->setDisplayText(on ? traditional_.get() : nullptr);
     page_->relayout();
-}
-
-bool ReadingViewModes::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_.memo3 && event->type() == QEvent::Resize) page_->setGeometry(window_.memo3->rect());
-    return QObject::eventFilter(watched, event);
 }
 
 ReadingViewModes* addReadingViewModes(TForm3& window) { return new ReadingViewModes(window); }

@@ -31,11 +31,8 @@ public:
     bool traditional() const;
     void setTraditional(bool on);
 
-    // The vertical page, covering the text view while the columns are shown.
+    // The vertical page, in the text view's place while the columns are shown.
     TSynVerticalPage* verticalPage() const { return page_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildActions();

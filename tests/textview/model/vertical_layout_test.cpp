@@ -16,7 +16,8 @@ std::vector<TVerticalChar> chars(std::u32string_view text) {
     return out;
 }
 
-// 8-pixel cells, 16-pixel squares, double spacing of a 15-pixel face (17), eight cells a column.
+// 8-pixel cells, 16-pixel squares, double spacing of a 15-pixel face (17), eight cells a column
+// and the square for hanging punctuation below them.
 TVerticalGeometry eightCellColumns() {
     TVerticalGeometry g;
     g.cellAdvance = 8;
@@ -24,7 +25,7 @@ TVerticalGeometry eightCellColumns() {
     g.extraSpacing = 17;
     g.topMargin = 10;
     g.bottomMargin = 6;
-    g.pageHeight = 10 + 8 * 8 + 6 + 5;  // five pixels short of a ninth cell
+    g.pageHeight = 10 + (8 + 2) * 8 + 6 + 5;  // five pixels short of one more cell
     g.sideMargin = 8;
     return g;
 }
@@ -64,7 +65,7 @@ TEST(VerticalLayout, LinesRunDownColumnsThatAdvanceRightToLeftAndWrapIntoTheNext
 
 TEST(VerticalLayout, DoubleByteCharactersAreNeverSplitAndEmptyLinesKeepTheirColumn) {
     TVerticalGeometry g = eightCellColumns();
-    g.pageHeight = g.topMargin + g.bottomMargin + 5 * g.cellAdvance;  // an odd number of cells
+    g.pageHeight = g.topMargin + g.bottomMargin + (5 + 2) * g.cellAdvance;  // an odd number of cells
     TVerticalLayout layout;
     layout.layOut({chars(U"ab明月"), chars(U""), chars(U"x")}, g);
     ASSERT_EQ(layout.cellsPerColumn(), 5);
@@ -77,6 +78,19 @@ TEST(VerticalLayout, DoubleByteCharactersAreNeverSplitAndEmptyLinesKeepTheirColu
     // Latin lies on its side, Chinese stands upright.
     EXPECT_EQ(glyphAt(layout, 0, 0).turn, TVerticalTurn::Sideways);
     EXPECT_EQ(glyphAt(layout, 0, 2).turn, TVerticalTurn::Upright);
+}
+
+TEST(VerticalLayout, ClosingPunctuationHangsBelowAFullColumnRatherThanHeadingTheNext) {
+    TVerticalLayout layout;
+    layout.layOut({chars(U"床前明月，光"), chars(U"床前明月光」")}, eightCellColumns());
+    EXPECT_EQ(glyphAt(layout, 0, 8).column, 0);
+    EXPECT_EQ(glyphAt(layout, 0, 8).cell, 8);
+    EXPECT_EQ(glyphAt(layout, 0, 10).column, 1);
+    EXPECT_EQ(glyphAt(layout, 0, 10).cell, 0);
+    // Only punctuation hangs: 光 heads the next column, and 」 follows it there.
+    EXPECT_EQ(glyphAt(layout, 1, 8).column, 3);
+    EXPECT_EQ(glyphAt(layout, 1, 10).cell, 2);
+    EXPECT_EQ(layout.columnsBottom(), layout.cellTop(10));
 }
 
 TEST(VerticalLayout, PunctuationTakesItsVerticalForm) {
