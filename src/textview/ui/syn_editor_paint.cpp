@@ -46,10 +46,10 @@ void TSynEditor::setDisplayText(const ISynDisplayText* displayText) {
 }
 
 std::string_view TSynEditor::displayLine(int line, std::string& scratch) const {
-    std::string_view text = lines_.ExpandedView(line - 1, scratch);
-    if (displayText_ == nullptr) return text;
+    std::string_view expanded = lines_.ExpandedView(line - 1, scratch);
+    if (displayText_ == nullptr) return expanded;
     // The expanded text may live in scratch, where the display text is built: take it out first.
-    std::string stored(text);
+    std::string stored(expanded);
     std::string_view shown = displayText_->displayLine(stored, scratch);
     if (shown.data() != stored.data()) return shown;
     scratch = std::move(stored);

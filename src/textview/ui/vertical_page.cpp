@@ -73,12 +73,13 @@ std::vector<std::vector<TVerticalChar>> TSynVerticalPage::decodedLines() const {
     std::string scratch;
     for (int line = 1; line <= count; ++line) {
         std::string_view text = source_.displayLine(line, scratch);
-        std::vector<TVerticalChar>& chars = lines.emplace_back();
+        std::vector<TVerticalChar> chars;
         for (size_t pos = 0; pos < text.size();) {
             TGbkChar c = gbkCharAt(text, pos);
             chars.push_back({c.code, c.bytes});
             pos += static_cast<size_t>(c.bytes);
         }
+        lines.push_back(std::move(chars));
     }
     return lines;
 }

@@ -83,8 +83,12 @@ void ReadingViewModes::offerTraditionalOrSayWhyNot() {
 bool ReadingViewModes::vertical() const { return !page_->isHidden(); }
 
 void ReadingViewModes::setVertical(bool on) {
+    // The button's toggle comes back here: the change runs once, from there.
+    if (ViewVertical1->isChecked() != on) {
+        ViewVertical1->setChecked(on);
+        return;
+    }
     if (on == vertical()) return;
-    ViewVertical1->setChecked(on);
     TSynEditor& view = *window_.memo3;
     if (on) {
         viewWasReadOnly_ = view.readOnly();
@@ -108,7 +112,10 @@ bool ReadingViewModes::traditional() const { return window_.memo3->displayText()
 
 void ReadingViewModes::setTraditional(bool on) {
     if (on && !traditional_->available()) on = false;
-    ViewTraditional1->setChecked(on);
+    if (ViewTraditional1->isChecked() != on) {
+        ViewTraditional1->setChecked(on);
+        return;
+    }
     if (on == traditional()) return;
     window_.memo3->setDisplayText(on ? traditional_.get() : nullptr);
     page_->relayout();

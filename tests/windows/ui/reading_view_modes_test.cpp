@@ -140,6 +140,9 @@ private slots:
         QCOMPARE(bar->value(), bar->minimum());
         QTest::keyClick(&page, Qt::Key_Home);
         QCOMPARE(page.scrolled(), 0);
+        modes.setVertical(false);
+        QVERIFY(!window.memo3->readOnly());
+        QVERIFY(!modes.ViewVertical1->isChecked());
     }
 
     void f7ShowsTraditionalCharactersButStoresAndCopiesTheText() {
