@@ -164,12 +164,11 @@ private slots:
         window.memo3->copyToClipboard();
         QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8("静夜思\r\n床前明月光，疑是地上霜。\r\n举头望明月，低头思故乡。"));
 
-        // The columns show the traditional form too: 舉 heads the third column.
+        // The columns show the traditional form too: 舉 heads the third line's column.
         modes.setVertical(true);
-        const TVerticalGlyph& first = *std::find_if(modes.verticalPage()->layout().glyphs().begin(),
-                                                     modes.verticalPage()->layout().glyphs().end(),
-                                                     [](const TVerticalGlyph& g) { return g.line == 2; });
-        QCOMPARE(static_cast<uint>(first.shown), static_cast<uint>(U'舉'));
+        const std::vector<TVerticalGlyph>& glyphs = modes.verticalPage()->layout().glyphs();
+        auto third = std::find_if(glyphs.begin(), glyphs.end(), [](const TVerticalGlyph& g) { return g.line == 2; });
+        QCOMPARE(static_cast<uint>(third->shown), static_cast<uint>(U'舉'));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F7);
         QVERIFY(!modes.traditional());
