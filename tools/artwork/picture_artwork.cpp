@@ -674,6 +674,51 @@ void smallWindowIcon(QPainter& p) {
     p.drawRect(4, 10, 1, 2);
 }
 
+// ---------------------------------------------------------------------------------------------
+// Reading window view modes (16 x 16, alpha)
+
+// A letter sheet with vermilion column rules and columns of ink, read right to left.
+void smallVerticalSheet(QPainter& p) {
+    QRectF paper(1.5, 0.5, 13, 15);
+    QPainterPath sheet;
+    sheet.addRect(paper);
+    shadowOf(p, sheet, 0.7, 0.7, 50);
+    p.setPen(hairline(QColor(0x9A, 0x80, 0x52)));
+    p.setBrush(litFromTopLeft(paper, QColor(0xFF, 0xFB, 0xF0), QColor(0xF0, 0xE0, 0xBC)));
+    p.drawRect(paper);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QColor(0xE0, 0x84, 0x70));
+    for (int x : {4, 8, 12}) p.drawLine(x, 2, x, 13);
+    p.drawLine(4, 2, 12, 2);
+    p.drawLine(4, 13, 12, 13);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x2A, 0x26, 0x22));
+    for (int y : {4, 7, 10}) p.drawRect(10, y, 1, 2);
+    for (int y : {4, 7}) p.drawRect(6, y, 1, 2);
+}
+
+// The traditional form of "fan" in ink on a paper tile, with a vermilion seal corner.
+void smallTraditional(QPainter& p) {
+    QRectF tile(0.5, 0.5, 15, 15);
+    p.setPen(hairline(QColor(0x9A, 0x80, 0x52)));
+    p.setBrush(litFromTopLeft(tile, QColor(0xFF, 0xFB, 0xF0), QColor(0xF0, 0xE0, 0xBC)));
+    p.drawRoundedRect(tile, 2, 2);
+    QFont face(QStringLiteral("WenQuanYi Zen Hei"));
+    face.setPixelSize(14);
+    face.setStyleStrategy(QFont::PreferAntialias);
+    p.setFont(face);
+    p.setPen(QColor(0x1E, 0x1A, 0x16));
+    p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QString::fromUtf8("\u7E41"));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xC8, 0x1E, 0x1E));
+    QPainterPath corner;
+    corner.moveTo(12.5, 15.5);
+    corner.lineTo(15.5, 15.5);
+    corner.lineTo(15.5, 12.5);
+    corner.closeSubpath();
+    p.drawPath(corner);
+}
+
 // The desktop's icon theme wants the program icon at several sizes and as a scalable picture. The
 // 32-pixel design is drawn scaled up (it holds enough detail) and recorded once more as SVG.
 void desktopIcons(const QString& hicolorDir) {
@@ -729,6 +774,8 @@ int main(int argc, char** argv) {
     pngPicture("toolbar_undo.png", 16, 16, smallUndo);
     pngPicture("toolbar_find.png", 16, 16, smallFind);
     pngPicture("toolbar_delete.png", 16, 16, smallDelete);
+    pngPicture("toolbar_vertical.png", 16, 16, smallVerticalSheet);
+    pngPicture("toolbar_traditional.png", 16, 16, smallTraditional);
 
     pngPicture("veyrin_32.png", 32, 32, windowIcon);
     pngPicture("veyrin_16.png", 16, 16, smallWindowIcon);

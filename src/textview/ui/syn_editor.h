@@ -18,6 +18,7 @@
 
 #include "platform/model/color.h"
 #include "textview/model/active_line.h"
+#include "textview/model/display_text.h"
 #include "textview/model/editor_commands.h"
 #include "textview/model/line_divider.h"
 #include "textview/model/line_store.h"
@@ -86,6 +87,12 @@ public:
     TSynSelectedColor& SelectedColor() { return selectedColor_; }
     void setScrollHintColor(TColor color) { scrollHintColor_ = color; }
     TColor scrollHintColor() const { return scrollHintColor_; }
+
+    // --- What is drawn: another form of each line, same length; the stored lines stay as they are ---
+    void setDisplayText(const ISynDisplayText* displayText);
+    const ISynDisplayText* displayText() const { return displayText_; }
+    // The tab-expanded bytes drawn for a line (1-based).
+    std::string_view displayLine(int line, std::string& scratch) const;
 
     // --- Layout ---
     void setLineSpacingRule(TLineSpacingRule rule);
@@ -235,6 +242,7 @@ private:
     TSynRightEdge rightEdge_;
     TSynWordWrap wordWrap_;
     TSynSelectedColor selectedColor_;
+    const ISynDisplayText* displayText_ = nullptr;
 
     std::string fontName_;
     int fontSize_ = 10;

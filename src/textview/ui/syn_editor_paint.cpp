@@ -39,6 +39,23 @@ char16_t drawableCode(char16_t code) { return (code == 0 || code == u'\t') ? u' 
 
 }  // namespace
 
+void TSynEditor::setDisplayText(const ISynDisplayText* displayText) {
+    if (displayText == displayText_) return;
+    displayText_ = displayText;
+    invalidateAll();
+}
+
+std::string_view TSynEditor::displayLine(int line, std::string& scratch) const {
+    std::string_view expanded = lines_.ExpandedView(line - 1, scratch);
+    if (displayText_ == nullptr) return expanded;
+    // The expanded text may live in scratch, where the display text is built: take it out first.
+    std::string stored(expanded);
+    std::string_view shown = displayText_->displayLine(stored, scratch);
+    if (shown.data() != stored.data()) return shown;
+    scratch = std::move(stored);
+    return scratch;
+}
+
 void TSynEditor::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     paintTextArea(painter, event->rect());
@@ -70,7 +87,7 @@ void TSynEditor::paintTextArea(QPainter& painter, const QRect& clip) const {
         const int activeRow = activeLine_.Visible() ? caretRow() : 0;
         std::string scratch;
         for (int line = rowToLine(firstRow); line <= rowToLine(lastRow); ++line) {
-            std::string_view text = lines_.ExpandedView(line - 1, scratch);
+            std::string_view text = displayLine(line, scratch);
             const int lineFirstRow = lineToRow(line);
             const int lineRows = rows.rowsOfLine(line);
             size_t rowStart = 0;

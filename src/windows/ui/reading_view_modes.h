@@ -1,0 +1,50 @@
+#pragma once
+// Two ways of looking at the reading window's text, after the editing buttons of its tool bar:
+// 竖排 (F6) sets the text in vertical columns on vertical letter paper in place of the rows, read-
+// only, and F6 again brings the rows back as they were; 繁/简 (F7) shows the text in traditional
+// characters and back, in rows and in columns. Neither changes the text: copying, the notes and
+// everything the view holds stay as they were.
+
+#include <QObject>
+
+#include <memory>
+
+class QAction;
+
+namespace veyrin {
+
+class TForm3;
+class TSynTraditionalDisplay;
+class TSynVerticalPage;
+
+class ReadingViewModes : public QObject {
+    Q_OBJECT
+public:
+    explicit ReadingViewModes(TForm3& window);
+    ~ReadingViewModes() override;
+
+    QAction* ViewVertical1 = nullptr;
+    QAction* ViewTraditional1 = nullptr;
+
+    bool vertical() const;
+    void setVertical(bool on);
+    bool traditional() const;
+    void setTraditional(bool on);
+
+    // The vertical page, in the text view's place while the columns are shown.
+    TSynVerticalPage* verticalPage() const { return page_; }
+
+private:
+    void buildActions();
+    void offerTraditionalOrSayWhyNot();
+
+    TForm3& window_;
+    TSynVerticalPage* page_ = nullptr;
+    std::unique_ptr<TSynTraditionalDisplay> traditional_;
+    bool viewWasReadOnly_ = false;
+};
+
+// Adds a separator, 竖排 and 繁/简 to the reading window's tool bar and their keys to the window.
+ReadingViewModes* addReadingViewModes(TForm3& window);
+
+}  // namespace veyrin
