@@ -17,6 +17,7 @@
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
 #include "windows/ui/program_pictures.h"
+#include "windows/ui/reading_room_output.h"
 
 namespace veyrin {
 namespace {
@@ -168,6 +169,7 @@ void TForm3::buildActions() {
     addSeparator();
     ToolBar2->addAction(EditDelete1);
     addSeparator();
+    addReadingRoomOutput(*this, *ToolBar2, *memo3);
 }
 
 QWidget* TForm3::actionTarget() const {
