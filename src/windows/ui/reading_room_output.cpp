@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QApplication>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QToolBar>
@@ -31,13 +33,20 @@ void setHint(QAction* action, const std::string& utf8Hint) {
     action->setStatusTip(hint);
 }
 
-// The file name the dialog proposes: the first line of the text, in the reader's documents.
+// The file name the dialog proposes: the first line of the text, without characters a file name
+// cannot hold and without its closing punctuation.
 QString proposedFileName(const TSynEditor& view) {
-    QString title = view.Lines().Count() > 0 ? gbkToQString(view.Lines().GetView(0)).trimmed() : QString();
+    QString title = view.Lines().Count() > 0 ? gbkToQString(view.Lines().GetView(0)) : QString();
     title.remove(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|])")));
-    if (title.isEmpty()) title = QString::fromUtf8("诗");
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(title.left(40) + QStringLiteral(".pdf"));
+    title.remove(QRegularExpression(QStringLiteral(R"([\p{P}\s]+$)")));
+    title = title.trimmed().left(40);
+    return (title.isEmpty() ? QString::fromUtf8("诗") : title) + QStringLiteral(".pdf");
+}
+
+// The reader's documents folder when there is one, else the home folder.
+QString exportFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 }  // namespace
@@ -53,8 +62,8 @@ ReadingRoomOutput::ReadingRoomOutput(QWidget& window, TSynEditor& view, SpeechEn
     connect(&speech, &SpeechEngine::availabilityChanged, this, &ReadingRoomOutput::showSpeechState);
     connect(&speech, &SpeechEngine::speakingChanged, this, &ReadingRoomOutput::showSpeechState);
     showSpeechState();
-    // The engine is asked when a reading window is first shown, not for the hidden one made at start.
-    window.installEventFilter(this);
+    // Watches the window's showing and the keys its text boxes would claim (below).
+    qApp->installEventFilter(this);
 }
 
 ReadingRoomOutput::~ReadingRoomOutput() {
@@ -62,8 +71,22 @@ ReadingRoomOutput::~ReadingRoomOutput() {
 }
 
 bool ReadingRoomOutput::eventFilter(QObject* watched, QEvent* event) {
+    // The engine is asked when a reading window is first shown, not for the hidden one made at start.
     if (watched == &window_ && event->type() == QEvent::Show && speech_) speech_->probe();
+    // A text box would keep Ctrl+E (end of line on X11) for itself; the window's keys come first
+    // while their actions can run, and go on to the box when they cannot.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == &window_ && isEnabledKey(*static_cast<QKeyEvent*>(event))) return true;
+    }
     return QObject::eventFilter(watched, event);
+}
+
+bool ReadingRoomOutput::isEnabledKey(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    for (const QAction* action : {ReadAloud1, Export1})
+        if (action->isEnabled() && action->shortcut() == pressed) return true;
+    return false;
 }
 
 void ReadingRoomOutput::showSpeechState() {
@@ -98,6 +121,7 @@ void ReadingRoomOutput::exportClick() {
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         dialog.setDefaultSuffix(filter.contains(QStringLiteral("*.png")) ? QStringLiteral("png") : QStringLiteral("pdf"));
     });
+    dialog.setDirectory(exportFolder());
     dialog.selectFile(proposedFileName(view_));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     exportViewToFile(view_, dialog.selectedFiles().constFirst());

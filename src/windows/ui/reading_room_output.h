@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QPointer>
 
+class QKeyEvent;
 class QToolBar;
 
 namespace veyrin {
@@ -32,6 +33,7 @@ protected:
 
 private:
     void showSpeechState();
+    bool isEnabledKey(const QKeyEvent& key) const;
 
     QWidget& window_;
     TSynEditor& view_;

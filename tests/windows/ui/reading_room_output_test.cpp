@@ -3,6 +3,7 @@
 // writes a PDF whose text extracts back, a PNG as wide as the view and as tall as the text, and
 // leaves no file behind when it cannot write.
 
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QToolBar>
 #include <QtTest>
@@ -65,6 +66,20 @@ public:
 private:
     TSpeechAvailability availability_ = TSpeechAvailability::Probing;
     bool speaking_ = false;
+};
+
+// A text box that claims every key chord for itself, as the platform's editing keys let a note box
+// claim Ctrl+E (end of line) on X11.
+class ClaimingBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) return QPlainTextEdit::event(event);
+        event->accept();
+        return true;
+    }
 };
 
 QString hintOf(TSpeechAvailability availability, bool speaking) {
@@ -149,6 +164,38 @@ private slots:
         QVERIFY(!read->isEnabled());
         QVERIFY(!read->isChecked());
         QCOMPARE(read->toolTip(), hintOf(TSpeechAvailability::EngineFailed, false));
+    }
+
+    // In the reading window both keys reach their actions from any control, even one that claims
+    // them, and go on to the control while the action is disabled.
+    void keysWinOverTheFocusedTextBox() {
+        ScriptedSpeech speech;
+        PoemView poem(kPoem);
+        auto* note = new ClaimingBox(&poem.window);
+        ReadingRoomOutput output(poem.window, *poem.view, speech);
+        auto overridden = [note](QKeyCombination key) {
+            QKeyEvent event(QEvent::ShortcutOverride, key.key(), key.keyboardModifiers());
+            event.ignore();
+            QApplication::sendEvent(note, &event);
+            return event.isAccepted();
+        };
+        QVERIFY2(overridden(Qt::CTRL | Qt::Key_Home), "the box keeps its own keys");
+        const bool boxClaimsCtrlE = overridden(Qt::CTRL | Qt::Key_E) == false && [&] {
+            output.Export1->setEnabled(false);
+            const bool claimed = overridden(Qt::CTRL | Qt::Key_E);
+            output.Export1->setEnabled(true);
+            return claimed;
+        }();
+        QVERIFY2(boxClaimsCtrlE, "Ctrl+E must reach 导出 while it is enabled, and the box otherwise");
+
+        speech.answer(TSpeechAvailability::Ready);
+        poem.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&poem.window));
+        poem.window.activateWindow();
+        note->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), note);
+        QTest::keyClick(note, Qt::Key_F8);
+        QCOMPARE(speech.said.size(), 1);
     }
 
     void closingTheWindowWhileReadingStopsIt() {
