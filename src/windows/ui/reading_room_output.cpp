@@ -123,8 +123,10 @@ void ReadingRoomOutput::exportClick() {
     });
     dialog.setDirectory(exportFolder());
     dialog.selectFile(proposedFileName(view_));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    exportViewToFile(view_, dialog.selectedFiles().constFirst());
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    // Without a window manager nothing hands the focus back, and the window's keys would stop working.
+    window_.activateWindow();
+    if (chosen) exportViewToFile(view_, dialog.selectedFiles().constFirst());
 }
 
 ReadingRoomOutput* addReadingRoomOutput(QWidget& window, QToolBar& bar, TSynEditor& view) {

@@ -226,6 +226,10 @@ private slots:
             QCOMPARE(bar.last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
             QVERIFY(bar.last()->isEnabled());
             QVERIFY(!bar.last()->icon().isNull() && !bar[bar.size() - 2]->icon().isNull());
+            // The skinned hint shows the button's tool-tip: the reason while reading is impossible.
+            speech.answer(TSpeechAvailability::NoChineseVoice);
+            QCOMPARE(reading.ToolBar2->widgetForAction(bar[bar.size() - 2])->toolTip(),
+                     hintOf(TSpeechAvailability::NoChineseVoice, false));
         }
         installSpeechEngine(previous);
     }
