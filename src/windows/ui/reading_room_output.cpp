@@ -1,13 +1,15 @@
 #include "windows/ui/reading_room_output.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QApplication>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QToolBar>
+
+#include <algorithm>
 
 #include "platform/ui/gbk_qt.h"
 #include "textview/ui/syn_editor.h"
@@ -84,9 +86,9 @@ bool ReadingRoomOutput::eventFilter(QObject* watched, QEvent* event) {
 
 bool ReadingRoomOutput::isEnabledKey(const QKeyEvent& key) const {
     const QKeySequence pressed(key.keyCombination());
-    for (const QAction* action : {ReadAloud1, Export1})
-        if (action->isEnabled() && action->shortcut() == pressed) return true;
-    return false;
+    const std::initializer_list<const QAction*> own = {ReadAloud1, Export1};
+    return std::any_of(own.begin(), own.end(),
+                       [&pressed](const QAction* action) { return action->isEnabled() && action->shortcut() == pressed; });
 }
 
 void ReadingRoomOutput::showSpeechState() {

@@ -7,6 +7,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace veyrin {
@@ -16,16 +17,19 @@ namespace {
 // Spawning a server takes about ten seconds on a slow machine.
 constexpr int kAnswerWithinMs = 25000;
 
-std::vector<std::string> localeNames(const QList<QLocale>& locales) {
-    std::vector<std::string> names;
-    for (const QLocale& locale : locales) names.push_back(locale.bcp47Name().toStdString());
+template <typename T, typename Name>
+std::vector<std::string> namesOf(const QList<T>& items, Name name) {
+    std::vector<std::string> names(static_cast<size_t>(items.size()));
+    std::transform(items.begin(), items.end(), names.begin(), [&name](const T& item) { return name(item).toStdString(); });
     return names;
 }
 
+std::vector<std::string> localeNames(const QList<QLocale>& locales) {
+    return namesOf(locales, [](const QLocale& locale) { return locale.bcp47Name(); });
+}
+
 std::vector<std::string> voiceNames(const QList<QVoice>& voices) {
-    std::vector<std::string> names;
-    for (const QVoice& voice : voices) names.push_back(voice.name().toStdString());
-    return names;
+    return namesOf(voices, [](const QVoice& voice) { return voice.name(); });
 }
 
 // Lives on the speech thread and owns the engine there.

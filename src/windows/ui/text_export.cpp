@@ -114,7 +114,7 @@ void exportViewToFile(const TSynEditor& view, const QString& path) {
             break;
         }
         case TExportKind::Unsupported:
-            throw AppError(qStringToGbk(QString::fromUtf8("无法导出到 %1：文件名的扩展名须是 .pdf 或 .png")
+            throw AppError(qStringToGbk(QString::fromUtf8("无法导出到 %1：只能导出为 PDF（.pdf）或 PNG（.png）文件")
                                             .arg(QDir::toNativeSeparators(path))));
     }
     if (!replaceFileContents(QFile::encodeName(path).toStdString(), bytes.toStdString())) cannotCreate(path);
