@@ -592,6 +592,57 @@ void smallDelete(QPainter& p) {
     p.drawPath(cross);
 }
 
+// 朗读: a loudspeaker with two waves of sound; while it reads, a red stop mark over the waves.
+void smallSpeakerBody(QPainter& p) {
+    QPainterPath body;
+    body.moveTo(1.5, 5.5);
+    body.lineTo(4.5, 5.5);
+    body.lineTo(8.5, 1.5);
+    body.lineTo(8.5, 14.5);
+    body.lineTo(4.5, 10.5);
+    body.lineTo(1.5, 10.5);
+    body.closeSubpath();
+    shadowOf(p, body, 0.7, 0.7, 50);
+    p.setPen(hairline(QColor(0x2C, 0x36, 0x44), 0.9));
+    p.setBrush(litFromTopLeft(body.boundingRect(), QColor(0xB8, 0xC6, 0xD8), QColor(0x4A, 0x5C, 0x74)));
+    p.drawPath(body);
+}
+
+void smallReadAloud(QPainter& p) {
+    smallSpeakerBody(p);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x1E, 0x5F, 0xC0), 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(6.5, 4.5, 6, 7), -50 * 16, 100 * 16);
+    p.setPen(QPen(QColor(0x4F, 0x8E, 0xDE), 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(5.0, 1.5, 10, 13), -50 * 16, 100 * 16);
+}
+
+void smallStopReading(QPainter& p) {
+    smallSpeakerBody(p);
+    const QRectF mark(9.5, 5.0, 6, 6);
+    p.setPen(hairline(QColor(0x8C, 0x10, 0x10), 0.8));
+    p.setBrush(litFromTopLeft(mark, QColor(0xFF, 0x6A, 0x5A), QColor(0xC8, 0x1A, 0x1A)));
+    p.drawRoundedRect(mark, 1.2, 1.2);
+}
+
+// 导出: a ruled page with a green arrow leaving it to the right.
+void smallExport(QPainter& p) {
+    smallPage(p, QRectF(1.5, 0.5, 9, 14), QColor(0xB8, 0xB8, 0xB8));
+    QPainterPath arrow;
+    arrow.moveTo(6.0, 8.0);
+    arrow.lineTo(11.0, 8.0);
+    arrow.lineTo(11.0, 5.0);
+    arrow.lineTo(15.5, 9.5);
+    arrow.lineTo(11.0, 14.0);
+    arrow.lineTo(11.0, 11.0);
+    arrow.lineTo(6.0, 11.0);
+    arrow.closeSubpath();
+    shadowOf(p, arrow, 0.6, 0.6, 60);
+    p.setPen(hairline(QColor(0x1F, 0x5E, 0x22), 0.8));
+    p.setBrush(litFromTopLeft(arrow.boundingRect(), QColor(0x8C, 0xDA, 0x78), QColor(0x2E, 0x8A, 0x30)));
+    p.drawPath(arrow);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Window icon: a hanging scroll of Tang verse with a red seal, and a writing brush across it.
 
@@ -776,6 +827,9 @@ int main(int argc, char** argv) {
     pngPicture("toolbar_delete.png", 16, 16, smallDelete);
     pngPicture("toolbar_vertical.png", 16, 16, smallVerticalSheet);
     pngPicture("toolbar_traditional.png", 16, 16, smallTraditional);
+    pngPicture("toolbar_read_aloud.png", 16, 16, smallReadAloud);
+    pngPicture("toolbar_stop_reading.png", 16, 16, smallStopReading);
+    pngPicture("toolbar_export.png", 16, 16, smallExport);
 
     pngPicture("veyrin_32.png", 32, 32, windowIcon);
     pngPicture("veyrin_16.png", 16, 16, smallWindowIcon);

@@ -28,6 +28,7 @@
 #include "textview/model/view_metrics.h"
 #include "textview/model/view_model.h"
 #include "textview/model/word_wrap_settings.h"
+#include "textview/ui/gbk_cell_painter.h"
 
 namespace veyrin {
 
@@ -76,11 +77,15 @@ public:
     TSynFontStyle fontStyle() const { return fontStyle_; }
     // The font as drawn (pixel height from the point size).
     const QFont& textFont() const { return font_; }
+    // The font as the cells are drawn with it, and its ascent above the baseline.
+    TGbkCellFont cellFont() const { return TGbkCellFont{rawFont_, font_, fontStyle_.underline, fontStyle_.strikeOut}; }
+    int textAscent() const { return fontAscent_; }
 
     // --- Colours and settings objects ---
     void setColor(TColor color);
     TColor color() const { return color_; }
     TSynLineDivider& LineDivider() { return lineDivider_; }
+    const TSynLineDivider& LineDivider() const { return lineDivider_; }
     TSynActiveLine& ActiveLine() { return activeLine_; }
     TSynRightEdge& RightEdge() { return rightEdge_; }
     TSynWordWrap& WordWrap() { return wordWrap_; }

@@ -1,43 +1,16 @@
 // Painting of the text view: ruled letter paper, one display row at a time, only within the clip.
 
-#include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QVarLengthArray>
 
 #include <algorithm>
 
 #include "platform/ui/qt_color.h"
-#include "textview/model/gbk_cells.h"
-#include "textview/ui/gbk_glyph_table.h"
+#include "textview/ui/gbk_cell_painter.h"
 #include "textview/ui/syn_editor.h"
+#include "textview/ui/thin_pen.h"
 
 namespace veyrin {
-namespace {
-
-Qt::PenStyle toQtPenStyle(TPenStyle style) {
-    switch (style) {
-        case psDash: return Qt::DashLine;
-        case psDot: return Qt::DotLine;
-        case psDashDot: return Qt::DashDotLine;
-        case psDashDotDot: return Qt::DashDotDotLine;
-        case psClear: return Qt::NoPen;
-        case psSolid:
-        case psInsideFrame: break;
-    }
-    return Qt::SolidLine;
-}
-
-QPen thinPen(TColor color, TPenStyle style) {
-    QPen pen(toQColor(color), 1, toQtPenStyle(style));
-    pen.setCosmetic(true);
-    return pen;
-}
-
-// Byte 0x00 and tab fillers are drawn as blanks.
-char16_t drawableCode(char16_t code) { return (code == 0 || code == u'\t') ? u' ' : code; }
-
-}  // namespace
 
 void TSynEditor::setDisplayText(const ISynDisplayText* displayText) {
     if (displayText == displayText_) return;
@@ -154,42 +127,9 @@ void TSynEditor::paintSelectedPart(QPainter& painter, const QRect& rowRect, int 
 
 void TSynEditor::drawCells(QPainter& painter, std::string_view rowText, int fromColumn, int toColumn, int baseline,
                            const QColor& color) const {
-    size_t from = static_cast<size_t>(std::max(fromColumn, 1) - 1);
-    size_t end = std::min(static_cast<size_t>(std::max(toColumn, 0)), rowText.size());
-    if (from >= end) return;
-    // A character cut by the left border is drawn whole.
-    if (isTrailByteAt(rowText, 0, from)) --from;
-
-    QVarLengthArray<QChar, 512> chars;
-    QList<QPointF> positions;
-    positions.reserve(static_cast<qsizetype>(end - from));
-    for (size_t i = from; i < end;) {
-        TGbkChar c = gbkCharAt(rowText, i);
-        chars.append(QChar(drawableCode(c.code)));
-        positions.append(QPointF(columnX(static_cast<int>(i) + 1), baseline));
-        i += static_cast<size_t>(c.bytes);
-    }
-    int count = static_cast<int>(chars.size());
-    QList<quint32> glyphs(count);
-    if (!rawFont_.isValid() || !rawFont_.glyphIndexesForChars(chars.data(), count, glyphs.data(), &count)) return;
-    glyphs.resize(count);
-    positions.resize(count);
-
-    painter.setPen(color);
-    QGlyphRun run;
-    run.setRawFont(rawFont_);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
-    run.setUnderline(fontStyle_.underline);
-    run.setStrikeOut(fontStyle_.strikeOut);
-    painter.drawGlyphRun(QPointF(0, 0), run);
-
-    // Characters the face lacks go through the font's fallback, still placed in their cells.
-    for (int i = 0; i < count; ++i) {
-        if (glyphs[i] != 0) continue;
-        painter.setFont(font_);
-        painter.drawText(positions[i], QString(chars[i]));
-    }
+    const size_t from = static_cast<size_t>(std::max(fromColumn, 1) - 1);
+    const size_t end = static_cast<size_t>(std::max(toColumn, 0));
+    drawGbkCells(painter, cellFont(), rowText, from, end, columnX(1), charWidth(), baseline, color);
 }
 
 void TSynEditor::paintCaret(QPainter& painter) const {

@@ -19,6 +19,10 @@ QIcon toolBarPicture(int index) {
     return QIcon(picturePath("imagelist4/") + QString::number(index) + QStringLiteral(".png"));
 }
 
+QIcon namedToolBarPicture(const char* name) {
+    return QIcon(picturePath("toolbar/") + QString::fromLatin1(name) + QStringLiteral(".png"));
+}
+
 QIcon windowIcon() {
     QIcon icon;
     icon.addFile(picturePath("veyrin_16.png"), QSize(16, 16));

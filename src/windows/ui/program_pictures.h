@@ -13,6 +13,9 @@ enum class MainPicture { Back, Forward, Cut, Copy, Paste, Font, FontColor, Backg
 QImage mainPicture(MainPicture picture);
 // Tool-bar pictures by index: 0 cut, 1 copy, 2 paste, 3 undo, 5 delete.
 QIcon toolBarPicture(int index);
+// Tool-bar pictures of the reading window's later buttons, by name: "read_aloud", "stop_reading",
+// "export".
+QIcon namedToolBarPicture(const char* name);
 QIcon windowIcon();
 
 }  // namespace veyrin

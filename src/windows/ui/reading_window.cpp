@@ -18,6 +18,7 @@
 #include "textview/ui/syn_editor.h"
 #include "windows/ui/program_pictures.h"
 #include "windows/ui/reading_view_modes.h"
+#include "windows/ui/reading_room_output.h"
 
 namespace veyrin {
 namespace {
@@ -170,6 +171,7 @@ void TForm3::buildActions() {
     ToolBar2->addAction(EditDelete1);
     addSeparator();
     addReadingViewModes(*this);
+    addReadingRoomOutput(*this, *ToolBar2, *memo3);
 }
 
 QWidget* TForm3::actionTarget() const {

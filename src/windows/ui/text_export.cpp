@@ -1,0 +1,123 @@
+#include "windows/ui/text_export.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "platform/model/app_error.h"
+#include "platform/model/atomic_file.h"
+#include "platform/ui/gbk_qt.h"
+#include "platform/ui/qt_color.h"
+#include "textview/ui/gbk_cell_painter.h"
+#include "textview/ui/syn_editor.h"
+#include "textview/ui/thin_pen.h"
+#include "windows/model/export_layout.h"
+
+namespace veyrin {
+namespace {
+
+// Everything of the view that the paper shows.
+struct PaperLook {
+    std::vector<std::string> lines;  // tab-expanded GBK
+    TExportGrid grid;
+    TGbkCellFont font;
+    int ascent = 0;
+    QColor paper;
+    QColor ink;
+    bool ruled = false;
+    QPen rule;
+};
+
+PaperLook lookOf(const TSynEditor& view) {
+    PaperLook look;
+    const TSynEditStringList& lines = view.Lines();
+    for (int i = 0; i < lines.Count(); ++i) look.lines.push_back(lines.ExpandedString(i));
+    look.grid = TExportGrid{view.charWidth(), view.textHeight(), view.rowHeight()};
+    look.font = view.cellFont();
+    look.ascent = view.textAscent();
+    look.paper = toQColor(view.color());
+    look.ink = toQColor(view.fontColor());
+    const TSynLineDivider& divider = view.LineDivider();
+    look.ruled = divider.Visible();
+    look.rule = thinPen(divider.Color(), divider.Style());
+    return look;
+}
+
+void paintPage(QPainter& painter, const PaperLook& look, const TExportLayout& layout, const TExportPage& page) {
+    painter.fillRect(QRect(0, 0, layout.pageWidth, layout.pageHeight), look.paper);
+    for (const TExportRow& row : page.rows) {
+        if (row.line < static_cast<int>(look.lines.size()) && row.length > 0) {
+            std::string_view text = std::string_view(look.lines[static_cast<size_t>(row.line)])
+                                        .substr(static_cast<size_t>(row.start), static_cast<size_t>(row.length));
+            drawGbkCells(painter, look.font, text, 0, text.size(), layout.textLeft, look.grid.cellWidth,
+                         row.textTop + look.ascent, look.ink);
+        }
+        if (look.ruled) {
+            painter.setPen(look.rule);
+            painter.drawLine(layout.ruleLeft, row.ruleY, layout.ruleRight - 1, row.ruleY);
+        }
+    }
+}
+
+[[noreturn]] void cannotCreate(const QString& path) { throwCannotCreate(qStringToGbk(QDir::toNativeSeparators(path))); }
+
+}  // namespace
+
+QByteArray exportPdf(const TSynEditor& view) {
+    const PaperLook look = lookOf(view);
+    const TExportPaper paper = a5Paper();
+    const TExportLayout layout =
+        layoutPages(wrapForExport(look.lines, exportColumns(look.grid, paper)), look.grid, paper);
+
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(96);  // the view's own pixels, so the text keeps its size on paper
+    writer.setPageSize(QPageSize(QPageSize::A5));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setCreator(QStringLiteral("Veyrin"));
+    writer.setTitle(look.lines.empty() ? QString() : gbkToQString(look.lines.front()).trimmed());
+    QPainter painter(&writer);
+    for (size_t i = 0; i < layout.pages.size(); ++i) {
+        if (i > 0) writer.newPage();
+        paintPage(painter, look, layout, layout.pages[i]);
+    }
+    painter.end();
+    return bytes;
+}
+
+QImage exportPicture(const TSynEditor& view) {
+    const PaperLook look = lookOf(view);
+    const TSynWordWrapPlugin* wrap = view.displayMap().plugin();
+    const int width = view.viewport()->width();
+    const TExportLayout layout =
+        layoutSheet(wrapForExport(look.lines, wrap ? wrap->wrapColumn() : 0), look.grid, width, view.textLeft());
+    QImage picture(layout.pageWidth, layout.pageHeight, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    paintPage(painter, look, layout, layout.pages.front());
+    painter.end();
+    return picture;
+}
+
+void exportViewToFile(const TSynEditor& view, const QString& path) {
+    QByteArray bytes;
+    switch (exportKindOf(path.toStdString())) {
+        case TExportKind::Pdf: bytes = exportPdf(view); break;
+        case TExportKind::Png: {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            if (!exportPicture(view).save(&buffer, "PNG")) cannotCreate(path);
+            break;
+        }
+        case TExportKind::Unsupported:
+            throw AppError(qStringToGbk(QString::fromUtf8("无法导出到 %1：只能导出为 PDF（.pdf）或 PNG（.png）文件")
+                                            .arg(QDir::toNativeSeparators(path))));
+    }
+    if (!replaceFileContents(QFile::encodeName(path).toStdString(), bytes.toStdString())) cannotCreate(path);
+}
+
+}  // namespace veyrin

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# End to end: a double click on the main view opens the reading window; Ctrl+E opens the export
+# dialog, a file name typed into it and Enter write a PDF of the text on A5 pages, whose text
+# pdftotext reads back. Real X events throughout.
+set -euo pipefail
+binary=$1
+source_dir=$2
+
+source "$(dirname "$0")/lib/workspace.sh"
+enter_workspace "$binary" "$source_dir"
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+cat > "$work/drive.sh" <<'DRIVE'
+#!/usr/bin/env bash
+set -euo pipefail
+source "$2"
+cd "$1"
+target=$3
+start_veyrin
+# The text view's client rectangle starts at (32, 184); the frame insets the client by (11, 32).
+xdotool mousemove --window "$VEYRIN_WINDOW" $((11 + 32 + 100)) $((32 + 184 + 20))
+xdotool click --repeat 2 --delay 80 1
+reading=""
+for _ in $(seq 1 50); do
+  reading=$(xdotool search --onlyvisible --name '^Veyrin阅读$' 2>/dev/null | head -n 1 || true)
+  [ -n "$reading" ] && break
+  sleep 0.2
+done
+[ -n "$reading" ] || { echo "the reading window did not open"; kill "$VEYRIN_PID"; exit 1; }
+sleep 1
+xdotool key --delay 80 ctrl+e
+dialog=""
+for _ in $(seq 1 50); do
+  dialog=$(xdotool search --onlyvisible --name '^导出$' 2>/dev/null | head -n 1 || true)
+  [ -n "$dialog" ] && break
+  sleep 0.2
+done
+[ -n "$dialog" ] || { echo "the export dialog did not open"; kill "$VEYRIN_PID"; exit 1; }
+sleep 0.5
+# The name box has the focus: replace the proposed name with the target's full path.
+xdotool key --delay 40 ctrl+a BackSpace
+xdotool type --delay 20 "$target"
+xdotool key --delay 80 Return
+for _ in $(seq 1 50); do
+  [ -s "$target" ] && break
+  sleep 0.2
+done
+sleep 0.5
+kill "$VEYRIN_PID"
+wait "$VEYRIN_PID" 2>/dev/null || true
+DRIVE
+
+target="$work/out/reading.pdf"
+mkdir -p "$work/out"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh" "$target"
+
+[ -s "$target" ] || { cat "$work/veyrin.log"; fail "no PDF was written"; }
+[ -z "$(find "$work/out" -name '*.veyrin-tmp')" ] || fail "a temporary file was left beside the PDF"
+pdfinfo "$target" | grep -q '(A5)' || fail "the PDF's pages are not A5"
+text=$(pdftotext -enc UTF-8 "$target" -)
+first=$(LC_ALL=C head -n 1 "$work/Tem/00.dat" | tr -d '\r' | iconv -f GBK -t UTF-8)
+[ -n "$first" ] || fail "the bundled view text has no first line"
+grep -qF "$first" <<< "$text" || { echo "$text" | head -5; fail "the PDF's text lacks the view's first line: $first"; }
+echo "reading window export test passed"
