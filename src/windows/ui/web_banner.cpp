@@ -7,6 +7,8 @@
 
 #ifdef VEYRIN_HAVE_WEBENGINE
 #include <QOpenGLWidget>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformintegration.h>
 #include <QWebEngineView>
 #endif
 
@@ -21,6 +23,11 @@ public:
 };
 
 #ifdef VEYRIN_HAVE_WEBENGINE
+bool platformDrawsOpenGL() {
+    const QPlatformIntegration* platform = QGuiApplicationPrivate::platformIntegration();
+    return platform && platform->hasCapability(QPlatformIntegration::RhiBasedRendering);
+}
+
 // Starting the web engine takes longer than everything else before the main window's first paint
 // together, so the browser is created on the event loop's turn after the panel that hosts it has
 // painted, and only then loads the page it was sent to.
@@ -32,7 +39,9 @@ public:
         // shown window when its first such widget arrives: the reader would see the main window
         // vanish and come back. This widget is never shown; it only makes the window composed that
         // way from its creation, so the browser can join it later in place.
-        (new QOpenGLWidget(panel_))->hide();
+        // Where the platform draws no OpenGL (the offscreen platform) the browser draws by software,
+        // nothing is recreated, and such a widget would only break the window's drawing.
+        if (platformDrawsOpenGL()) (new QOpenGLWidget(panel_))->hide();
     }
     WebEngineBanner(const WebEngineBanner&) = delete;
     WebEngineBanner& operator=(const WebEngineBanner&) = delete;
