@@ -18,25 +18,10 @@ source "$2"
 cd "$1"
 target=$3
 start_veyrin
-# The text view's client rectangle starts at (32, 184); the frame insets the client by (11, 32).
-xdotool mousemove --window "$VEYRIN_WINDOW" $((11 + 32 + 100)) $((32 + 184 + 20))
-xdotool click --repeat 2 --delay 80 1
-reading=""
-for _ in $(seq 1 50); do
-  reading=$(xdotool search --onlyvisible --name '^Veyrin阅读$' 2>/dev/null | head -n 1 || true)
-  [ -n "$reading" ] && break
-  sleep 0.2
-done
-[ -n "$reading" ] || { echo "the reading window did not open"; kill "$VEYRIN_PID"; exit 1; }
+open_reading_window
 sleep 1
 xdotool key --delay 80 ctrl+e
-dialog=""
-for _ in $(seq 1 50); do
-  dialog=$(xdotool search --onlyvisible --name '^导出$' 2>/dev/null | head -n 1 || true)
-  [ -n "$dialog" ] && break
-  sleep 0.2
-done
-[ -n "$dialog" ] || { echo "the export dialog did not open"; kill "$VEYRIN_PID"; exit 1; }
+wait_for_window '^导出$' > /dev/null || { echo "the export dialog did not open"; kill "$VEYRIN_PID"; exit 1; }
 sleep 0.5
 # The name box has the focus: replace the proposed name with the target's full path.
 xdotool key --delay 40 ctrl+a BackSpace

@@ -30,13 +30,7 @@ sleep 0.3
 # Real key events through the server (XTEST): a key sent to the window alone would leave the
 # program believing Ctrl is still down.
 xdotool key ctrl+f
-search=""
-for _ in $(seq 1 50); do
-  search=$(xdotool search --onlyvisible --name '^查找$' 2>/dev/null | head -n 1 || true)
-  [ -n "$search" ] && break
-  sleep 0.2
-done
-[ -n "$search" ] || { echo "the search window did not appear"; exit 1; }
+search=$(wait_for_window '^查找$') || { echo "the search window did not appear"; exit 1; }
 # The index builds on a worker thread; typing before it is ready is fine, the list fills when it is.
 sleep 1
 xdotool type --delay 120 '李商隱'

@@ -18,16 +18,7 @@ set -euo pipefail
 source "$2"
 cd "$1"
 start_veyrin
-xdotool mousemove --window "$VEYRIN_WINDOW" 300 300
-sleep 0.2
-xdotool click --repeat 2 --delay 80 1
-reading=""
-for _ in $(seq 1 50); do
-  reading=$(xdotool search --onlyvisible --name '阅读$' 2>/dev/null | head -n 1 || true)
-  [ -n "$reading" ] && break
-  sleep 0.2
-done
-[ -n "$reading" ] || { echo "FAIL: the reading window did not open"; kill "$VEYRIN_PID"; exit 1; }
+open_reading_window
 sleep 1
 import -window root rows.png
 xdotool key F6

@@ -11,25 +11,13 @@
 #include "platform/ui/qt_color.h"
 #include "textview/ui/gbk_glyph_table.h"
 #include "textview/ui/syn_editor.h"
+#include "textview/ui/thin_pen.h"
 
 namespace veyrin {
 namespace {
 
 // The rules along the top and the foot stand this far from the characters.
 constexpr int kFrameGap = 4;
-
-Qt::PenStyle penStyleOf(TPenStyle style) {
-    switch (style) {
-        case psDash: return Qt::DashLine;
-        case psDot: return Qt::DotLine;
-        case psDashDot: return Qt::DashDotLine;
-        case psDashDotDot: return Qt::DashDotDotLine;
-        case psClear: return Qt::NoPen;
-        case psSolid:
-        case psInsideFrame: break;
-    }
-    return Qt::SolidLine;
-}
 
 bool isBlank(char32_t code) { return code == 0 || code == U' ' || code == U'\t' || code == 0x3000; }
 
@@ -153,9 +141,7 @@ void TSynVerticalPage::paintEvent(QPaintEvent* event) {
 
 void TSynVerticalPage::paintRules(QPainter& painter, TVerticalLayout::ColumnRange columns) const {
     const TSynLineDivider& divider = source_.LineDivider();
-    QPen pen(toQColor(divider.Color()), 1, penStyleOf(divider.Style()));
-    pen.setCosmetic(true);
-    painter.setPen(pen);
+    painter.setPen(thinPen(divider.Color(), divider.Style()));
     const int width = viewport()->width();
     const int top = columnsTop() - kFrameGap;
     const int bottom = columnsBottom() + kFrameGap - 1;

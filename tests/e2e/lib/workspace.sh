@@ -19,17 +19,38 @@ enter_workspace() {
   trap 'rm -rf "$work"' EXIT
 }
 
+# wait_for_window NAME_PATTERN [TRIES]: prints the first visible window whose name matches,
+# looking every 0.2 s, TRIES times (50 by default); fails when none shows.
+wait_for_window() {
+  local found
+  for _ in $(seq 1 "${2:-50}"); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+
+# open_reading_window: double-clicks the main window's text view (run after start_veyrin) and sets
+# READING_WINDOW to the reading window; ends the program and fails when it does not open.
+open_reading_window() {
+  # The text view's client rectangle starts at (32, 184); the frame insets the client by (11, 32).
+  xdotool mousemove --window "$VEYRIN_WINDOW" $((11 + 32 + 100)) $((32 + 184 + 20))
+  sleep 0.2
+  xdotool click --repeat 2 --delay 80 1
+  READING_WINDOW=$(wait_for_window '^Veyrin阅读$') || {
+    echo "FAIL: the reading window did not open"
+    kill "$VEYRIN_PID"
+    return 1
+  }
+}
+
 # start_veyrin: run inside the workspace; sets VEYRIN_PID and VEYRIN_WINDOW. The web engine stays
 # off unless the caller sets VEYRIN_NO_WEB_ENGINE to the empty string.
 start_veyrin() {
   QT_QPA_PLATFORM=xcb VEYRIN_NO_WEB_ENGINE=${VEYRIN_NO_WEB_ENGINE-1} ./veyrin > veyrin.log 2>&1 &
   VEYRIN_PID=$!
-  VEYRIN_WINDOW=""
-  for _ in $(seq 1 100); do
-    VEYRIN_WINDOW=$(xdotool search --onlyvisible --name '^Veyrin$' 2>/dev/null | head -n 1 || true)
-    [ -n "$VEYRIN_WINDOW" ] && break
-    sleep 0.2
-  done
+  VEYRIN_WINDOW=$(wait_for_window '^Veyrin$' 100 || true)
   if [ -z "$VEYRIN_WINDOW" ]; then
     echo "main window did not appear"
     cat veyrin.log
