@@ -3,7 +3,7 @@
 # runs in its own fresh working directory; none may crash the program or change a file the
 # reader did not change:
 #  - a catalogue replaced by 64 KB of binary bytes stays byte for byte after a close with no change,
-#    and one of 100 000 lines loads and is written back;
+#    and ones of 100 000 lines and of 10 million empty lines load and are written back;
 #  - an unreadable note and a directory in place of a note are reported at start and left as they
 #    were at close;
 #  - a read-only settings file is reported at close, the window stays open, the file keeps its bytes;
@@ -81,6 +81,12 @@ cp "$catalogue" before
 start_veyrin
 close_by_button "$VEYRIN_PID" "$VEYRIN_WINDOW" || fail "close"
 same_bytes "$catalogue" before
+
+new_case "catalogue of 10 million empty lines"
+head -c 10000000 /dev/zero | tr '\0' '\n' > "$catalogue"
+start_veyrin
+close_by_button "$VEYRIN_PID" "$VEYRIN_WINDOW" || fail "close"
+[ "$(stat -c %s "$catalogue")" = 20000000 ] || fail "the catalogue is now $(stat -c %s "$catalogue") bytes"
 
 new_case "unreadable note"
 printf 'private\r\nnote' > Tem/01.dat

@@ -127,7 +127,7 @@ done
 
 echo "rounds: $rounds (kill delay 0-${window_ms} ms after the click)"
 echo "killed before any file was replaced: $all_old; between replacements: $mixed; after all: $all_new"
-echo "killed with a temporary file half written: $temp_left; program already gone at the kill: $ended_before_kill"
+echo "killed with a temporary file left: $temp_left; program already gone at the kill: $ended_before_kill"
 for i in "${!files[@]}"; do
   printf '%-22s old %4d  new %4d\n' "${files[$i]}" "${old_count[$i]}" "${new_count[$i]}"
 done

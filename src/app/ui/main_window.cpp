@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <utility>
+
 #include "anthology/model/author_lookup.h"
 #include "anthology/model/entry_files.h"
 #include "app/model/line_file_forms.h"
@@ -254,7 +256,7 @@ void TForm1::FormCreate() {
     banner_->navigate(bannerAddress());
 
     auto catalogue = loadListFile(wd, kCatalogueFilePath);
-    listbox1->setItems(catalogue.content);
+    listbox1->setItems(std::move(catalogue.content));
     storedFiles_[CatalogueFile].markLoaded(catalogue.complete);
     // The view keeps every byte it reads, 0x00 included.
     memo3->Lines().LoadFromFile(wd, kViewFilePath);
