@@ -10,8 +10,8 @@
 #  - a file-size limit that stops a note's write at close (as a full disk would) is reported, the
 #    window stays open and the note keeps its old bytes with no temporary file left.
 set -euo pipefail
-binary=$1
-source_dir=$2
+binary=$(realpath "$1")
+source_dir=$(realpath "$2")
 
 source "$(dirname "$0")/lib/workspace.sh"
 lib_dir=$(realpath "$(dirname "$0")/lib")

@@ -8,8 +8,8 @@
 # the new bytes and no temporary file. The counts per file are printed at the end.
 # VEYRIN_DEBUG_WRITE_PAUSE_MS (default 40) stops every write half way so kills land inside them.
 set -euo pipefail
-binary=$1
-source_dir=$2
+binary=$(realpath "$1")
+source_dir=$(realpath "$2")
 rounds=${ROUNDS:-20}
 pause_ms=${VEYRIN_DEBUG_WRITE_PAUSE_MS:-40}
 
