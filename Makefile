@@ -24,7 +24,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Launches of the real program per kind (with and without the web engine) in the start-up benchmark.
 STARTUP_RUNS ?= 7
 
-.PHONY: all deps install-packages configure build run test deb bench fuzz clean
+.PHONY: all deps install-packages configure build run test deb bench fuzz torture clean
 
 all: build
 
@@ -72,6 +72,13 @@ FUZZ_SECONDS ?= 60
 fuzz:
 	@$(MAKE) --no-print-directory install-packages PACKAGES="$(FUZZ_PACKAGES)"
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash fuzz/run.sh
+
+# Kills the program at random moments of its close and checks that no file is torn (the short
+# version runs in `make test`); TORTURE_ROUNDS rounds, each a fresh working directory.
+TORTURE_ROUNDS ?= 200
+torture: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target veyrin
+	ROUNDS=$(TORTURE_ROUNDS) bash tests/e2e/close_torture.sh $(BUILD_DIR)/veyrin $(CURDIR)
 
 clean:
 	rm -rf $(BUILD_DIR) build-bench build-fuzz

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <csignal>
 #include <memory>
 
 #include "app/ui/app_paths.h"
@@ -14,6 +15,9 @@
 int main(int argc, char** argv) {
     // The embedded browser's sandbox cannot start for the superuser; switch it off only then.
     if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // A write beyond the file-size limit must fail like a full disk (the close reports it and the
+    // window stays open), not end the program with the reader's changes unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Windows keep their design pixel sizes whatever the screen's density.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");

@@ -58,8 +58,12 @@ std::string parseBoxForm(std::string_view bytes) {
     return result;
 }
 
-std::vector<std::string> loadListFile(const std::filesystem::path& base, const std::string& programPath) {
-    return parseListForm(readWholeFile(base, programPath));
+bool holdsEveryByte(std::string_view bytes) { return bytes.find('\0') == std::string_view::npos; }
+
+LineFileLoad<std::vector<std::string>> loadListFile(const std::filesystem::path& base,
+                                                    const std::string& programPath) {
+    const std::string bytes = readWholeFile(base, programPath);
+    return {parseListForm(bytes), holdsEveryByte(bytes)};
 }
 
 void saveListFile(const std::filesystem::path& base, const std::string& programPath,
@@ -67,8 +71,9 @@ void saveListFile(const std::filesystem::path& base, const std::string& programP
     writeFileAtomically(base, programPath, formatListForm(items));
 }
 
-std::string loadBoxFile(const std::filesystem::path& base, const std::string& programPath) {
-    return parseBoxForm(readWholeFile(base, programPath));
+LineFileLoad<std::string> loadBoxFile(const std::filesystem::path& base, const std::string& programPath) {
+    const std::string bytes = readWholeFile(base, programPath);
+    return {parseBoxForm(bytes), holdsEveryByte(bytes)};
 }
 
 void saveBoxFile(const std::filesystem::path& base, const std::string& programPath, const std::string& text) {

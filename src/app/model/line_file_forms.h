@@ -30,12 +30,25 @@ std::string formatListForm(const std::vector<std::string>& items);
 // Saving writes the box's text exactly as held, with no break added at the end.
 std::string parseBoxForm(std::string_view bytes);
 
+// True when a load in either form keeps every byte of the file apart from its line breaks: the
+// file holds no 0x00, after which the text is cut. A file that fails this was damaged or is not
+// text, and writing back what was loaded would lose the rest of it.
+bool holdsEveryByte(std::string_view bytes);
+
+// What a load made of a file, and whether it kept all of it (holdsEveryByte).
+template <typename Content>
+struct LineFileLoad {
+    Content content;
+    bool complete = true;
+};
+
 // File helpers relative to `base` (the current directory in the program). Loads throw AppError
 // "Cannot open file <path>", saves "Cannot create file <path>" and replace the file atomically.
-std::vector<std::string> loadListFile(const std::filesystem::path& base, const std::string& programPath);
+LineFileLoad<std::vector<std::string>> loadListFile(const std::filesystem::path& base,
+                                                    const std::string& programPath);
 void saveListFile(const std::filesystem::path& base, const std::string& programPath,
                   const std::vector<std::string>& items);
-std::string loadBoxFile(const std::filesystem::path& base, const std::string& programPath);
+LineFileLoad<std::string> loadBoxFile(const std::filesystem::path& base, const std::string& programPath);
 void saveBoxFile(const std::filesystem::path& base, const std::string& programPath, const std::string& text);
 
 }  // namespace veyrin

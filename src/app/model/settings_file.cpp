@@ -38,6 +38,7 @@ FileContent readFile(const std::filesystem::path& path) {
 TIniFile::TIniFile(std::filesystem::path fileName) : fileName_(std::move(fileName)) {}
 
 std::optional<std::string> TIniFile::readValue(std::string_view section, std::string_view key) const {
+    if (pending_) return findProfileValue(*pending_, section, key);
     FileContent file = readFile(fileName_);
     if (file.state != FileState::Read) return std::nullopt;
     return findProfileValue(file.bytes, section, key);
@@ -59,11 +60,32 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    // A file that exists but cannot be read must not be replaced by one holding only this key.
+std::string TIniFile::currentBytesForWriting() const {
+    // A file that exists but cannot be read must not be replaced by one holding only the new keys.
     FileContent file = readFile(fileName_);
     if (file.state == FileState::Unreadable) throwUnableToWrite();
-    if (!replaceFileContents(fileName_, withProfileValue(file.bytes, section, key, value))) throwUnableToWrite();
+    return std::move(file.bytes);
+}
+
+void TIniFile::replaceFile(const std::string& bytes) const {
+    if (!replaceFileContents(fileName_, bytes)) throwUnableToWrite();
+}
+
+void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    if (pending_) {
+        *pending_ = withProfileValue(*pending_, section, key, value);
+        return;
+    }
+    replaceFile(withProfileValue(currentBytesForWriting(), section, key, value));
+}
+
+void TIniFile::BeginUpdate() { pending_ = currentBytesForWriting(); }
+
+void TIniFile::EndUpdate() {
+    if (!pending_) return;
+    std::string bytes = std::move(*pending_);
+    pending_.reset();
+    replaceFile(bytes);
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {

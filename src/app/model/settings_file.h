@@ -31,11 +31,37 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
+    // Between BeginUpdate and EndUpdate the writes (and the reads) go to a copy of the file that
+    // EndUpdate puts in place in one replacement, so a run killed at any moment of a sequence of
+    // writes leaves the file either as it was or with every key written. BeginUpdate throws as a
+    // write would for a file that exists but cannot be read; EndUpdate throws as a write would when
+    // the replacement is refused, and the file keeps its old bytes. CancelUpdate drops the copy.
+    void BeginUpdate();
+    void EndUpdate();
+    void CancelUpdate() { pending_.reset(); }
+
+    // Runs `writes` inside an update: committed when it returns, dropped when it throws.
+    template <typename Writes>
+    void Update(Writes&& writes) {
+        BeginUpdate();
+        try {
+            writes();
+        } catch (...) {
+            CancelUpdate();
+            throw;
+        }
+        EndUpdate();
+    }
+
 private:
     std::optional<std::string> readValue(std::string_view section, std::string_view key) const;
     [[noreturn]] void throwUnableToWrite() const;
 
+    std::string currentBytesForWriting() const;
+    void replaceFile(const std::string& bytes) const;
+
     std::filesystem::path fileName_;
+    std::optional<std::string> pending_;
 };
 
 }  // namespace veyrin

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 #include "anthology/model/author_lookup.h"
 #include "anthology/model/entry_files.h"
@@ -264,14 +265,18 @@ void TForm1::FormCreate() {
     settings_ = std::make_unique<TIniFile>(paths_.settingsFile());
     banner_->navigate(bannerAddress());
 
-    listbox1->setItems(loadListFile(wd, kCatalogueFilePath));
-    loaded_[CatalogueFile] = true;
+    auto catalogue = loadListFile(wd, kCatalogueFilePath);
+    listbox1->setItems(std::move(catalogue.content));
+    storedFiles_[CatalogueFile].markLoaded(catalogue.complete);
+    // The view keeps every byte it reads, 0x00 included.
     memo3->Lines().LoadFromFile(wd, kViewFilePath);
-    loaded_[ViewFile] = true;
-    Memo1->setGbkText(loadBoxFile(wd, kFirstNoteFilePath));
-    loaded_[NoteFile1] = true;
-    Memo2->setGbkText(loadBoxFile(wd, kSecondNoteFilePath));
-    loaded_[NoteFile2] = true;
+    storedFiles_[ViewFile].markLoaded(true);
+    auto firstNote = loadBoxFile(wd, kFirstNoteFilePath);
+    Memo1->setGbkText(firstNote.content);
+    storedFiles_[NoteFile1].markLoaded(firstNote.complete);
+    auto secondNote = loadBoxFile(wd, kSecondNoteFilePath);
+    Memo2->setGbkText(secondNote.content);
+    storedFiles_[NoteFile2].markLoaded(secondNote.complete);
 
     std::string face = settings_->ReadString(kFont, "font1", "");
     if (!face.empty()) memo3->setFontName(cutTo31Bytes(face));
@@ -306,30 +311,32 @@ std::string TForm1::currentContent(int file) const {
 
 void TForm1::rememberLoadedState() {
     for (int file = 0; file < StoredFileCount; ++file) {
-        if (!loaded_[file]) startContent_[file] = currentContent(file);
+        if (storedFiles_[file].comparesWithStart()) storedFiles_[file].rememberStartContent(currentContent(file));
     }
 }
 
-bool TForm1::mayWriteUnloaded(int file) const {
-    if (loaded_[file]) return true;
+bool TForm1::mayWriteAtClose(int file) const {
     static const char* const kProgramPaths[] = {kCatalogueFilePath, kViewFilePath, kFirstNoteFilePath,
                                                 kSecondNoteFilePath};
-    std::string programPath = kProgramPaths[file];
     std::error_code ec;
-    bool exists = std::filesystem::exists(resolveProgramPath(paths_.workingDirectory, programPath), ec);
-    return !exists || currentContent(file) != startContent_[file];
+    bool exists = std::filesystem::exists(resolveProgramPath(paths_.workingDirectory, kProgramPaths[file]), ec);
+    return storedFiles_[file].mayWrite(exists, storedFiles_[file].comparesWithStart() ? currentContent(file) : "");
 }
 
 void TForm1::FormClose() {
     const std::filesystem::path& wd = paths_.workingDirectory;
     if (!settings_) settings_ = std::make_unique<TIniFile>(paths_.settingsFile());
 
-    if (mayWriteUnloaded(CatalogueFile))
+    if (mayWriteAtClose(CatalogueFile))
         saveListFile(wd, kCatalogueFilePath, listbox1->items());
-    if (mayWriteUnloaded(ViewFile)) memo3->Lines().SaveToFile(wd, kViewFilePath);
-    if (mayWriteUnloaded(NoteFile1)) saveBoxFile(wd, kFirstNoteFilePath, Memo1->gbkText());
-    if (mayWriteUnloaded(NoteFile2)) saveBoxFile(wd, kSecondNoteFilePath, Memo2->gbkText());
+    if (mayWriteAtClose(ViewFile)) memo3->Lines().SaveToFile(wd, kViewFilePath);
+    if (mayWriteAtClose(NoteFile1)) saveBoxFile(wd, kFirstNoteFilePath, Memo1->gbkText());
+    if (mayWriteAtClose(NoteFile2)) saveBoxFile(wd, kSecondNoteFilePath, Memo2->gbkText());
 
+    settings_->Update([this] { writeSettingsAtClose(); });
+}
+
+void TForm1::writeSettingsAtClose() {
     settings_->WriteString(kFont, "font1", memo3->fontName());
     settings_->WriteInteger(kFont, "size1", memo3->fontSize());
     settings_->WriteInteger(kFontLower, "color1", memo3->fontColor());

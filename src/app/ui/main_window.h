@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/model/favourites.h"
+#include "app/model/stored_file_record.h"
 #include "app/ui/app_paths.h"
 #include "platform/ui/dialog_service.h"
 #include "skin/ui/frame_host.h"
@@ -137,7 +138,8 @@ private:
     void rememberLoadedState();
     void installReadingRoomKeys();
     void bindWindowKey(QWidget* window, QKeyCombination key, void (TForm1::*handler)());
-    bool mayWriteUnloaded(int file) const;
+    bool mayWriteAtClose(int file) const;
+    void writeSettingsAtClose();
 
     AppPaths paths_;
     std::unique_ptr<TIniFile> settings_;
@@ -146,12 +148,10 @@ private:
     TColor colorDialogColor_ = clBlack;
     QWidget* lastTextFocus_ = nullptr;
 
-    // The four files read at start and written at close. A file that was not loaded in this run
-    // is written at close only if the reader changed its control since the start, so a failed
-    // start never overwrites the reader's text and notes with empty ones.
+    // The four files read at start and written at close (see StoredFileRecord: a failed start or a
+    // damaged file never has the reader's text and notes overwritten with what could be loaded).
     enum StoredFile { CatalogueFile, ViewFile, NoteFile1, NoteFile2, StoredFileCount };
-    std::array<bool, StoredFileCount> loaded_{};
-    std::array<std::string, StoredFileCount> startContent_{};
+    std::array<StoredFileRecord, StoredFileCount> storedFiles_{};
     std::string currentContent(int file) const;
 
     // Favourites live in their own settings section, written at close only once the reader has

@@ -3,11 +3,15 @@
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QFrame>
+#include <QListView>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
 
+#include <utility>
+
 #include "controls/model/theme_table.h"
+#include "controls/ui/gbk_item_list_model.h"
 #include "controls/ui/theme_drawing.h"
 #include "platform/ui/gbk_qt.h"
 #include "platform/ui/qt_color.h"
@@ -16,7 +20,6 @@ namespace veyrin {
 
 namespace {
 
-constexpr int kGbkRole = Qt::UserRole;
 // The platform's drop-down button is a scroll bar's width, inside the 2-pixel edge.
 constexpr int kButtonWidth = 17;
 constexpr int kEdge = 2;
@@ -64,38 +67,37 @@ void drawArrowTriangle(QPainter& p, int x, int y, const QColor& color) {
 
 TsuiComboBox::TsuiComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
+    m_items = new GbkItemListModel(this);
+    setModel(m_items);
+    // Neither the box's size nor the open list's rows may depend on measuring every item: a
+    // catalogue can hold millions.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     auto* style = new DropDownListStyle;
     style->setParent(this);
     setStyle(style);
     setItemDelegate(new ItemRowDelegate(*this));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    if (auto* list = qobject_cast<QListView*>(view())) list->setUniformItemSizes(true);
     view()->parentWidget()->installEventFilter(this);
     connect(this, &QComboBox::activated, this, [this] { emit userSelected(); });
     m_borderColor = themeColor(m_style, themepos::BorderColour);
     m_buttonColor = themeColor(m_style, themepos::ButtonFaceColour);
 }
 
-std::vector<std::string> TsuiComboBox::items() const {
-    std::vector<std::string> result;
-    result.reserve(static_cast<std::size_t>(count()));
-    for (int i = 0; i < count(); ++i) result.push_back(itemData(i, kGbkRole).toByteArray().toStdString());
-    return result;
-}
+const std::vector<std::string>& TsuiComboBox::items() const { return m_items->items(); }
 
-void TsuiComboBox::setItems(const std::vector<std::string>& items) {
-    clearItems();
-    for (const std::string& item : items) appendItem(item);
+void TsuiComboBox::setItems(std::vector<std::string> items) {
+    m_items->setItems(std::move(items));
     setCurrentIndex(-1);
 }
 
 void TsuiComboBox::appendItem(const std::string& item) {
-    // The bytes are kept beside the shown text: bytes with no Unicode form must come back unchanged.
     const int wasIndex = currentIndex();
-    addItem(gbkToQString(item), QByteArray(item.data(), static_cast<qsizetype>(item.size())));
+    m_items->append(item);
     if (currentIndex() != wasIndex) setCurrentIndex(wasIndex);
 }
 
-void TsuiComboBox::clearItems() { clear(); }
+void TsuiComboBox::clearItems() { setItems({}); }
 
 void TsuiComboBox::setItemIndex(int index) {
     if (index < 0 || index >= count()) index = -1;
@@ -104,7 +106,7 @@ void TsuiComboBox::setItemIndex(int index) {
 }
 
 std::string TsuiComboBox::selectedText() const {
-    return currentIndex() < 0 ? std::string() : itemData(currentIndex(), kGbkRole).toByteArray().toStdString();
+    return m_items->item(currentIndex());
 }
 
 void TsuiComboBox::setUIStyle(TsuiUIStyle style) {

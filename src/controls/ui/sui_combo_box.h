@@ -1,6 +1,7 @@
 #pragma once
 // The themed pick-only drop-down list: the platform's combo box behaviour with a flat one-colour
-// frame, a themed drop-down button and an arrow drawn over it. Items are GBK byte strings.
+// frame, a themed drop-down button and an arrow drawn over it. Items are GBK byte strings, held
+// as bytes (GbkItemListModel) and turned into text only for the rows shown.
 //
 // Event rules: setItemIndex() from code never notifies; a selection the user makes (in the open
 // list, or with the arrow keys or typed letters on the closed box) emits userSelected(). Connect
@@ -16,13 +17,15 @@
 
 namespace veyrin {
 
+class GbkItemListModel;
+
 class TsuiComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit TsuiComboBox(QWidget* parent = nullptr);
 
-    std::vector<std::string> items() const;
-    void setItems(const std::vector<std::string>& items);
+    const std::vector<std::string>& items() const;
+    void setItems(std::vector<std::string> items);
     void appendItem(const std::string& item);
     void clearItems();
     int itemCount() const { return count(); }
@@ -79,6 +82,7 @@ private:
     TColor m_buttonColor = 0;
     TColor m_color = clWhite;
     int m_itemHeight = 12;
+    GbkItemListModel* m_items = nullptr;
 };
 
 }  // namespace veyrin

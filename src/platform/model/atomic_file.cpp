@@ -5,8 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <cstdlib>
 #include <optional>
+#include <string_view>
 #include <system_error>
+#include <thread>
 
 #include "platform/model/file_permissions.h"
 
@@ -25,7 +29,7 @@ std::filesystem::path directoryOf(const std::filesystem::path& target) {
     return dir.empty() ? std::filesystem::path(".") : dir;
 }
 
-bool writeAll(int fd, const std::string& bytes) {
+bool writeAll(int fd, std::string_view bytes) {
     size_t written = 0;
     while (written < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -38,8 +42,29 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// A debugging aid for the test that kills the program while it closes: with
+// VEYRIN_DEBUG_WRITE_PAUSE_MS set, every write stops that long half way through, so a kill at a
+// random moment lands inside the writes instead of between them. Unset, nothing is read or slowed.
+std::chrono::milliseconds debugWritePause() {
+    static const std::chrono::milliseconds pause = [] {
+        const char* value = std::getenv("VEYRIN_DEBUG_WRITE_PAUSE_MS");
+        if (value == nullptr) return std::chrono::milliseconds(0);
+        return std::chrono::milliseconds(std::strtol(value, nullptr, 10));
+    }();
+    return pause;
+}
+
+bool writeAllWithDebugPause(int fd, std::string_view bytes) {
+    const std::chrono::milliseconds pause = debugWritePause();
+    if (pause.count() <= 0) return writeAll(fd, bytes);
+    const std::size_t half = bytes.size() / 2;
+    if (!writeAll(fd, bytes.substr(0, half))) return false;
+    std::this_thread::sleep_for(pause);
+    return writeAll(fd, bytes.substr(half));
+}
+
 bool writeSyncAndClose(int fd, const std::string& bytes) {
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = writeAllWithDebugPause(fd, bytes) && ::fsync(fd) == 0;
     if (::close(fd) != 0) ok = false;
     return ok;
 }
@@ -69,7 +94,10 @@ std::optional<bool> writeThroughTemporary(const std::filesystem::path& target, c
                                           const std::optional<struct stat>& original) {
     if (refusesWriting(directoryOf(target))) return std::nullopt;
     const std::string tempName = target.string() + ".veyrin-tmp";
-    int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // One left by a run that was killed while it wrote is stale: it goes, whatever its mode, and
+    // the new one is made fresh, so nothing it points to or allows can carry over.
+    ::unlink(tempName.c_str());
+    int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return std::nullopt;
     takeOverOwnerAndMode(fd, original);
     bool ok = writeSyncAndClose(fd, bytes) && ::rename(tempName.c_str(), target.c_str()) == 0;

@@ -6,7 +6,12 @@
 namespace veyrin {
 
 QString gbkToQString(std::string_view gbkBytes) {
-    QStringDecoder decoder("GBK");
+    if (gbkBytes.empty()) return {};
+    // Opening the converter by name costs far more than converting a line; texts of millions of
+    // lines are converted line by line, so one decoder serves every call. It starts each text
+    // afresh: a lead byte at the end of one text never pairs with the start of the next.
+    thread_local QStringDecoder decoder("GBK");
+    decoder.resetState();
     return decoder.decode(QByteArrayView(gbkBytes.data(), static_cast<qsizetype>(gbkBytes.size())));
 }
 

@@ -74,11 +74,11 @@ TEST(LineFiles, LfOnlyFilesAreWrittenBackWithCrLf) {
     test::writeBytes(dir.path() / "Tem" / "01.dat", "x\ny");
     test::writeBytes(dir.path() / "Tem" / "list.txt", "p\nq\n");
 
-    std::string note = loadBoxFile(dir.path(), "Tem\\01.dat");
+    std::string note = loadBoxFile(dir.path(), "Tem\\01.dat").content;
     saveBoxFile(dir.path(), "tem\\01.dat", note);
     EXPECT_EQ(test::readBytes(dir.path() / "Tem" / "01.dat"), "x\r\ny");
 
-    saveListFile(dir.path(), "Tem\\list.txt", loadListFile(dir.path(), "Tem\\list.txt"));
+    saveListFile(dir.path(), "Tem\\list.txt", loadListFile(dir.path(), "Tem\\list.txt").content);
     EXPECT_EQ(test::readBytes(dir.path() / "Tem" / "list.txt"), "p\r\nq\r\n");
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "app/model/profile_text.h"
@@ -210,4 +211,34 @@ TEST_F(SettingsFileTest, UnreadableFileIsNotReplacedByOneHoldingOnlyTheNewKey) {
     expectRefusal(ini);
     fs::permissions(iniPath, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(fileBytes(), "[Font]\r\nsize1=12\r\n");
+}
+
+TEST_F(SettingsFileTest, UpdateReplacesTheFileOnceWithEveryKeyAndReadsSeeThePendingKeys) {
+    setFile("[Font]\r\nsize1=12\r\n[Other]\r\nkeep=1\r\n");
+    const std::string before = fileBytes();
+    ini.Update([&] {
+        ini.WriteInteger("Font", "size1", 20);
+        ini.WriteBool("Temp", "check1", true);
+        EXPECT_EQ(fileBytes(), before);  // nothing reaches the disk before the end
+        EXPECT_EQ(ini.ReadInteger("font", "SIZE1", 0), 20);
+    });
+    EXPECT_EQ(fileBytes(), "[Font]\r\nsize1=20\r\n[Other]\r\nkeep=1\r\n[Temp]\r\ncheck1=1\r\n");
+    ini.WriteInteger("Font", "size1", 9);  // after the update, writes go straight to the file again
+    EXPECT_EQ(ini.ReadInteger("Font", "size1", 0), 9);
+}
+
+TEST_F(SettingsFileTest, UpdateThatThrowsOrIsRefusedLeavesTheFileAsItWas) {
+    setFile("[Font]\r\nsize1=12\r\n");
+    EXPECT_THROW(ini.Update([&] {
+        ini.WriteInteger("Font", "size1", 20);
+        throw std::runtime_error("stopped");
+    }),
+                 std::runtime_error);
+    EXPECT_EQ(fileBytes(), "[Font]\r\nsize1=12\r\n");
+    EXPECT_EQ(ini.ReadInteger("Font", "size1", 0), 12);
+
+    fs::permissions(iniPath, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_THROW(ini.Update([&] { ini.WriteInteger("Font", "size1", 20); }), AppError);
+    EXPECT_EQ(fileBytes(), "[Font]\r\nsize1=12\r\n");
+    EXPECT_EQ(ini.ReadInteger("Font", "size1", 0), 12);
 }

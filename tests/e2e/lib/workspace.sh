@@ -60,14 +60,25 @@ start_veyrin() {
   sleep 1
 }
 
-# close_by_button PID WINDOW: clicks the main window's close button (the skinned caption's close
-# button spans W-30..W-7, 5..29) and waits for the program to end.
-close_by_button() {
-  local pid=$1 window=$2 WINDOW X Y WIDTH HEIGHT SCREEN
+# point_at_close_button WINDOW: moves the pointer over the main window's close button (the skinned
+# caption's close button spans W-30..W-7, 5..29) and gives the frame time to make it hot.
+point_at_close_button() {
+  local window=$1 WINDOW X Y WIDTH HEIGHT SCREEN
   eval "$(xdotool getwindowgeometry --shell "$window")"
   xdotool mousemove --window "$window" $((WIDTH - 12)) 12
   sleep 0.3
+}
+
+# click_close_button WINDOW: clicks the main window's close button and returns at once.
+click_close_button() {
+  point_at_close_button "$1"
   xdotool click 1
+}
+
+# close_by_button PID WINDOW: clicks the main window's close button and waits for the program to end.
+close_by_button() {
+  local pid=$1 window=$2
+  click_close_button "$window"
   for _ in $(seq 1 100); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.2

@@ -92,3 +92,21 @@ TEST_F(AtomicFileTest, FileNobodyMayWriteIsRefusedInEitherPath) {
     fs::permissions(dir.path(), fs::perms::owner_all);
     EXPECT_EQ(readBytes(target), "old");
 }
+
+// A run killed while it wrote leaves its temporary file; the next write must not be stopped or
+// bent by it, whatever its mode or whether it is a link to somewhere else.
+TEST_F(AtomicFileTest, StaleTemporaryFileIsReplacedNotFollowedOrTrippedOver) {
+    writeBytes(temporary, "half writ");
+    fs::permissions(temporary, fs::perms::owner_read);
+    EXPECT_TRUE(replaceFileContents(target, "new"));
+    EXPECT_EQ(readBytes(target), "new");
+    EXPECT_FALSE(fs::exists(temporary));
+
+    const fs::path elsewhere = dir.path() / "elsewhere";
+    writeBytes(elsewhere, "untouched");
+    fs::create_symlink(elsewhere, temporary);
+    EXPECT_TRUE(replaceFileContents(target, "newer"));
+    EXPECT_EQ(readBytes(target), "newer");
+    EXPECT_EQ(readBytes(elsewhere), "untouched");
+    EXPECT_FALSE(fs::is_symlink(target));
+}
