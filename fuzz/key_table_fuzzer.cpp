@@ -104,15 +104,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     TSynEditKeyStrokes table;
     if (table.count() != kDefaultBindings) std::abort();
+    checkNoClashes(table);
     std::optional<TSynKeyPress> pending;
     while (in.remaining_bytes() > 0) {
         switch (in.ConsumeIntegralInRange(0, 9)) {
             case 0: table.resetDefaults(); pending.reset();
                 if (table.count() != kDefaultBindings) std::abort();
+                checkNoClashes(table);
                 break;
             case 1: table.clear(); break;
             case 2: translateRow(in); break;
-            case 3: case 4: case 5: addBinding(in, table); break;
+            case 3: case 4: case 5: addBinding(in, table); checkNoClashes(table); break;
             default: {
                 const TSynKeyPress press = pressFrom(in);
                 const veyrin::TSynKeyLookup result = table.press(press.key, press.shift);
@@ -126,7 +128,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
         }
-        checkNoClashes(table);
     }
     return 0;
 }
