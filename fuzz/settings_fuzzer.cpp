@@ -74,9 +74,9 @@ std::string keyName(FuzzedDataProvider& in) {
 // A text value that reads back unchanged: one line, no blanks around it, not quoted, not too long.
 std::string textValue(FuzzedDataProvider& in) {
     std::string value(trimBlanks(withoutBytes(in.ConsumeRandomLengthString(64), "\r\n")));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        value.pop_back();
     if (value.size() > veyrin::kMaxProfileValueLength) value.resize(veyrin::kMaxProfileValueLength);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value.back() = 'v';
     return value;
 }
 
