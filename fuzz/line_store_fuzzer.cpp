@@ -2,6 +2,7 @@
 // loaded again it must give the same lines in the same break style, and saving that is a fixed
 // point. The tab expansion the layout asks for must agree with its own cached lengths.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -14,6 +15,7 @@ namespace {
 
 std::vector<std::string> linesOf(const veyrin::TSynEditStringList& list) {
     std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(list.Count()));
     for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Get(i));
     return lines;
 }
