@@ -85,7 +85,11 @@ TForm1::TForm1(const AppPaths& paths, QWidget* parent) : FrameHost(parent), path
     installReadingRoomKeys();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // Closing the window as it goes moves the focus, and the application would otherwise tell a
+    // window whose members are already being torn down.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void TForm1::buildControls() {
     QWidget* c = client();

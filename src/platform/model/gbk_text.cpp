@@ -54,15 +54,20 @@ std::string convert(const char* to, const char* from, std::string_view input, st
     return out;
 }
 
+bool isUtf8Continuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+// A broken UTF-8 character is its lead byte and the continuation bytes that follow it, never more:
+// the next ASCII byte (a path separator, a line break) starts a character of its own.
 size_t utf8SequenceLength(std::string_view rest) {
     auto lead = static_cast<unsigned char>(rest[0]);
-    size_t n = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    return n <= rest.size() ? n : rest.size();
+    size_t n = lead < 0xC0 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    size_t length = 1;
+    while (length < n && length < rest.size() && isUtf8Continuation(rest[length])) ++length;
+    return length;
 }
 
-size_t gbkSequenceLength(std::string_view rest) {
-    return isLeadByte(static_cast<unsigned char>(rest[0])) && rest.size() >= 2 ? 2 : 1;
-}
+// A lead byte takes its neighbour only when that is a trail byte (gbk_text.h).
+size_t gbkSequenceLength(std::string_view rest) { return characterLength(rest, 0); }
 
 }  // namespace
 

@@ -63,7 +63,11 @@ TForm3::TForm3(const ReadingSnapshot& fromMainWindow, QWidget* parent) : FrameHo
     updateActions();
 }
 
-TForm3::~TForm3() = default;
+TForm3::~TForm3() {
+    // Closing the window as it goes moves the focus; the actions must not be updated on a window
+    // that is already being torn down.
+    disconnect(qApp, &QApplication::focusChanged, this, &TForm3::updateActions);
+}
 
 void TForm3::buildControls() {
     QWidget* c = client();
