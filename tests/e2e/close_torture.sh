@@ -133,6 +133,6 @@ for i in "${!files[@]}"; do
 done
 rm -rf "$template"
 DRIVE
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$base/drive.sh" "$base" "$binary" "$source_dir" "$rounds" \
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" bash "$base/drive.sh" "$base" "$binary" "$source_dir" "$rounds" \
   "$pause_ms" "$lib_dir/workspace.sh"
 echo "close torture test passed"

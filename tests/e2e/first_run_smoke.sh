@@ -22,7 +22,7 @@ pid=$VEYRIN_PID
 window=$VEYRIN_WINDOW
 close_by_button "$pid" "$window"
 DRIVE
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh"
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh"
 
 fail() { echo "FAIL: $*"; exit 1; }
 

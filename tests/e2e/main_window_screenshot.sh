@@ -29,7 +29,7 @@ sleep 1.2
 xwininfo -root -children > windows.txt
 kill "$VEYRIN_PID"
 SHOOT
-xvfb-run -a -s "-screen 0 1024x800x24" bash "$work/shoot.sh" "$work" "$lib_dir/workspace.sh"
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1024x800x24" bash "$work/shoot.sh" "$work" "$lib_dir/workspace.sh"
 
 fail() { echo "FAIL: $*"; exit 1; }
 # The skinned frame insets the client area 11 pixels left and right, 32 above and 10 below.

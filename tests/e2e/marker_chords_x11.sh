@@ -45,7 +45,7 @@ for case in "us 1" "de 7"; do
   cp "$work/Tem/00.dat" "$work/view.before"
   [ "$(wc -l < "$work/view.before")" -ge 10 ] || fail "the bundled view text has fewer than ten lines"
   # Without -noreset the server resets its keymap when the last client (setxkbmap) leaves.
-  xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash "$drive" "$work" "$lib" "$layout" "$digit"
+  xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-noreset -screen 0 1280x1024x24" bash "$drive" "$work" "$lib" "$layout" "$digit"
   if ! cmp -s <(printf 'Q'; cat "$work/view.before") "$work/Tem/00.dat"; then
     cmp <(printf 'Q'; cat "$work/view.before") "$work/Tem/00.dat" || true
     fail "$layout layout: the letter typed after Ctrl+$digit did not land at the start of the first row"

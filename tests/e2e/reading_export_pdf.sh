@@ -38,7 +38,7 @@ DRIVE
 
 target="$work/out/reading.pdf"
 mkdir -p "$work/out"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh" "$target"
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh" "$target"
 
 [ -s "$target" ] || { cat "$work/veyrin.log"; fail "no PDF was written"; }
 [ -z "$(find "$work/out" -name '*.veyrin-tmp')" ] || fail "a temporary file was left beside the PDF"

@@ -27,7 +27,7 @@ kill "$VEYRIN_PID" 2>/dev/null || true
 wait "$VEYRIN_PID" 2>/dev/null || true
 exit $status
 DRIVE
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" \
   dbus-run-session -- bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh" "$lib_dir/read_accessible_tree.py" \
   || { cat "$work/reader.log" "$work/veyrin.log" 2>/dev/null; echo "FAIL: the reader could not run"; exit 1; }
 

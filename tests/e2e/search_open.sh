@@ -44,7 +44,7 @@ if xdotool search --onlyvisible --name '^查找$' >/dev/null 2>&1; then echo "Es
 close_by_button "$pid" "$window"
 DRIVE
 
-xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh" \
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-noreset -screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh" \
   || fail "driving the program failed"
 
 first_line() { head -n 1 "$1" | tr -d '\r'; }

@@ -63,5 +63,5 @@ open_menu_on_caption
 xdotool key c
 wait_for_end "the main window did not close after the reading window"
 DRIVE
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh"
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh"
 echo "system menu test passed"

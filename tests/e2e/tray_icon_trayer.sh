@@ -83,7 +83,7 @@ expect_back "after a minimise through the window manager"
 
 kill "$VEYRIN_PID"
 DRIVE
-run() { xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir" "$1"; }
+run() { xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir" "$1"; }
 run tray
 run none
 echo "tray icon under openbox and trayer passed"

@@ -29,7 +29,7 @@ sleep 1
 import -window root rows_again.png
 kill "$VEYRIN_PID"
 DRIVE
-xvfb-run -a -s "-screen 0 1024x800x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh"
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1024x800x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh"
 
 fail() { echo "FAIL: $*"; exit 1; }
 

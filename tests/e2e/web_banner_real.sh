@@ -113,5 +113,5 @@ for gap in $gaps; do
 done
 kill "$VEYRIN_PID"
 DRIVE
-xvfb-run -a -s "-screen 0 1024x800x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh" 2000
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1024x800x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh" 2000
 echo "real web banner checks passed"

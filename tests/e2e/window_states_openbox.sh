@@ -48,4 +48,4 @@ wait_for snapped || fail "dragged to left 5, the window is at $(xdotool getwindo
 kill "$VEYRIN_PID"
 echo "window states under openbox passed"
 DRIVE
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir"
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir"

@@ -40,7 +40,7 @@ done
 sleep 1
 close_by_button "$pid" "$window"
 DRIVE
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$scratch/drive.sh" "$root" "$home" "$source_dir/tests/e2e/lib/workspace.sh"
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" bash "$scratch/drive.sh" "$root" "$home" "$source_dir/tests/e2e/lib/workspace.sh"
 
 [ -f "$home/.local/share/veyrin/Tcini.ini" ] || fail "Tcini.ini was not written in the reader's directory"
 [ ! -e "$root/usr/libexec/veyrin/Tcini.ini" ] || fail "Tcini.ini was written beside the installed program"

@@ -1,5 +1,7 @@
 # Shared by the end-to-end scripts: a fresh working copy of the bundled data with the program
 # beside it, and starting the program under the running X server until its main window shows.
+# Every script starts its own X server with `xvfb-run -a -n <random>`: ctest runs scripts side by
+# side, and two servers that look for a free display from the same number can both pick it.
 
 # make_workspace BINARY SOURCE_DIR: prints the new directory; the caller removes it.
 make_workspace() {
