@@ -15,6 +15,7 @@
 #include "textview/ui/syn_editor.h"
 #include "windows/model/read_aloud_text.h"
 #include "windows/ui/program_pictures.h"
+#include "windows/ui/reading_window.h"
 #include "windows/ui/speech_engine.h"
 #include "windows/ui/text_export.h"
 
@@ -133,9 +134,7 @@ void ReadingRoomOutput::exportClick() {
 
 ReadingRoomOutput* addReadingRoomOutput(QWidget& window, QToolBar& bar, TSynEditor& view) {
     auto* output = new ReadingRoomOutput(window, view, speechEngine());
-    auto* gap = new QWidget(&bar);  // the bar's separators are 8-pixel gaps
-    gap->setFixedWidth(8);
-    bar.addWidget(gap);
+    addToolBarSeparator(bar);
     bar.addAction(output->ReadAloud1);
     bar.addAction(output->Export1);
     return output;

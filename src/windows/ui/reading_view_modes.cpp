@@ -4,7 +4,6 @@
 #include <QBoxLayout>
 #include <QIcon>
 #include <QToolBar>
-#include <QWidgetAction>
 
 #include "platform/model/chinese_script.h"
 #include "textview/model/traditional_display.h"
@@ -14,8 +13,6 @@
 
 namespace veyrin {
 namespace {
-
-constexpr int kSeparatorWidth = 8;
 
 QAction* newModeAction(QWidget& window, const char* caption, const char* hint, const char* picture, Qt::Key key) {
     auto* action = new QAction(QString::fromUtf8(caption), &window);
@@ -27,15 +24,6 @@ QAction* newModeAction(QWidget& window, const char* caption, const char* hint, c
     action->setCheckable(true);
     window.addAction(action);
     return action;
-}
-
-// The editing buttons end in a gap already; buttons added before these may not.
-void addGapUnlessTheBarEndsInOne(QToolBar& bar) {
-    const QList<QAction*> actions = bar.actions();
-    if (!actions.isEmpty() && qobject_cast<QWidgetAction*>(actions.last()) != nullptr) return;
-    auto* gap = new QWidget(&bar);
-    gap->setFixedWidth(kSeparatorWidth);
-    bar.addWidget(gap);
 }
 
 }  // namespace
@@ -60,8 +48,7 @@ ReadingViewModes::ReadingViewModes(TForm3& window)
 ReadingViewModes::~ReadingViewModes() = default;
 
 void ReadingViewModes::buildActions() {
-    addGapUnlessTheBarEndsInOne(*window_.ToolBar2);
-
+    // The specified buttons end in a separator, so these follow it directly.
     ViewVertical1 = newModeAction(window_, "竖排", "竖排 (F6)", "toolbar_vertical.png", Qt::Key_F6);
     ViewTraditional1 = newModeAction(window_, "繁/简", "繁/简 (F7)", "toolbar_traditional.png", Qt::Key_F7);
     window_.ToolBar2->addAction(ViewVertical1);

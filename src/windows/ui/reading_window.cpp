@@ -161,11 +161,7 @@ void TForm3::buildActions() {
     }
     Action1 = new QAction(QStringLiteral("Action1"), this);
 
-    auto addSeparator = [this] {
-        auto* gap = new QWidget(ToolBar2);
-        gap->setFixedWidth(8);
-        ToolBar2->addWidget(gap);
-    };
+    auto addSeparator = [this] { addToolBarSeparator(*ToolBar2); };
     ToolBar2->addAction(EditUndo1);
     addSeparator();
     ToolBar2->addAction(EditCut1);
@@ -176,6 +172,12 @@ void TForm3::buildActions() {
     addSeparator();
     addReadingViewModes(*this);
     addReadingRoomOutput(*this, *ToolBar2, *memo3);
+}
+
+void addToolBarSeparator(QToolBar& bar) {
+    auto* gap = new QWidget(&bar);
+    gap->setFixedWidth(8);
+    bar.addWidget(gap);
 }
 
 QWidget* TForm3::actionTarget() const {

@@ -49,4 +49,8 @@ private:
     QWidget* actionTarget() const;
 };
 
+// The tool bar's separators are 8-pixel gaps; what adds buttons after the specified ones uses the
+// same kind.
+void addToolBarSeparator(QToolBar& bar);
+
 }  // namespace veyrin
