@@ -11,14 +11,19 @@ struct ChineseScript::Tables {
     opencc::SimpleConverter toSimplified{"t2s.json"};
 };
 
-ChineseScript::ChineseScript() {
-    try {
-        tables_ = std::make_unique<Tables>();
-    } catch (const std::exception& error) {
-        problem_ = std::string("Chinese conversion tables could not be loaded: ") + error.what();
-    } catch (...) {
-        problem_ = "Chinese conversion tables could not be loaded";
-    }
+ChineseScript::ChineseScript() = default;
+
+const ChineseScript::Tables* ChineseScript::tables() const {
+    std::call_once(loaded_, [this] {
+        try {
+            tables_ = std::make_unique<Tables>();
+        } catch (const std::exception& error) {
+            problem_ = std::string("Chinese conversion tables could not be loaded: ") + error.what();
+        } catch (...) {
+            problem_ = "Chinese conversion tables could not be loaded";
+        }
+    });
+    return tables_.get();
 }
 
 ChineseScript::~ChineseScript() = default;
@@ -28,9 +33,12 @@ const ChineseScript& ChineseScript::shared() {
     return script;
 }
 
-bool ChineseScript::available() const { return tables_ != nullptr; }
+bool ChineseScript::available() const { return tables() != nullptr; }
 
-const std::string& ChineseScript::problem() const { return problem_; }
+const std::string& ChineseScript::problem() const {
+    tables();
+    return problem_;
+}
 
 std::string ChineseScript::toTraditional(std::string_view utf8) const {
     return convert(utf8, ChineseForm::Traditional);
@@ -41,8 +49,9 @@ std::string ChineseScript::toSimplified(std::string_view utf8) const {
 }
 
 std::string ChineseScript::convert(std::string_view utf8, ChineseForm to) const {
-    if (!tables_ || utf8.empty()) return std::string(utf8);
-    const auto& converter = to == ChineseForm::Traditional ? tables_->toTraditional : tables_->toSimplified;
+    const Tables* loaded = utf8.empty() ? nullptr : tables();
+    if (!loaded) return std::string(utf8);
+    const auto& converter = to == ChineseForm::Traditional ? loaded->toTraditional : loaded->toSimplified;
     try {
         return converter.Convert(utf8.data(), utf8.size());
     } catch (...) {

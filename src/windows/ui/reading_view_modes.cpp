@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QEvent>
 #include <QIcon>
 #include <QToolBar>
 
@@ -55,7 +56,17 @@ void ReadingViewModes::buildActions() {
     window_.ToolBar2->addAction(ViewTraditional1);
     connect(ViewVertical1, &QAction::toggled, this, &ReadingViewModes::setVertical);
     connect(ViewTraditional1, &QAction::toggled, this, &ReadingViewModes::setTraditional);
-    offerTraditionalOrSayWhyNot();
+    // The conversion tables are read when the window first shows: the hidden reading window made at
+    // start-up is never shown and never pays for them.
+    window_.installEventFilter(this);
+}
+
+bool ReadingViewModes::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Show) {
+        window_.removeEventFilter(this);
+        offerTraditionalOrSayWhyNot();
+    }
+    return false;
 }
 
 void ReadingViewModes::offerTraditionalOrSayWhyNot() {

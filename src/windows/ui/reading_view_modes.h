@@ -34,6 +34,9 @@ public:
     // The vertical page, in the text view's place while the columns are shown.
     TSynVerticalPage* verticalPage() const { return page_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildActions();
     void offerTraditionalOrSayWhyNot();
