@@ -13,12 +13,26 @@ fail() { echo "FAIL: $*"; exit 1; }
 deb=$(ls "$scratch"/out/veyrin_*.deb)
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt's widgets"
 dpkg-deb -f "$deb" Depends | grep -q 'fonts-arphic-uming' || fail "the package does not depend on its fonts"
+# Reading aloud: the speech engine, its Qt plug-in and a voice are recommended, so apt installs them
+# by default, yet the reader still installs without them.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for p in qt6-speech-speechd-plugin speech-dispatcher espeak-ng; do
+  grep -qw -- "$p" <<< "$recommends" || fail "the package does not recommend $p (Recommends: $recommends)"
+  ! dpkg-deb -f "$deb" Depends | grep -qw -- "$p" || fail "the package requires $p, which reading aloud only wants"
+done
 root=$scratch/root
 dpkg -x "$deb" "$root"
 for f in usr/bin/veyrin usr/bin/veyrin-skinpack usr/libexec/veyrin/veyrin usr/share/applications/org.veyrin.Veyrin.desktop \
     usr/share/metainfo/org.veyrin.Veyrin.metainfo.xml usr/share/icons/hicolor/scalable/apps/veyrin.svg \
-    usr/share/veyrin/Tem/00.dat; do
+    usr/share/veyrin/Tem/00.dat usr/share/doc/veyrin/copyright; do
   [ -e "$root/$f" ] || fail "$f is not in the package"
+done
+
+copyright=$root/usr/share/doc/veyrin/copyright
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright" ||
+  fail "the copyright file is not in the machine-readable form"
+for licence in MIT CC-BY-4.0 public-domain; do
+  grep -q "^License: $licence\$" "$copyright" || fail "the copyright file has no $licence licence text"
 done
 
 home=$scratch/home
