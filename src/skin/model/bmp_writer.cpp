@@ -146,7 +146,7 @@ SkinBitmap encodeBmpFile(int width, int height, int bitsPerPixel, const std::vec
     const bool core = layout == BmpLayout::CoreHeader;
     std::vector<std::uint32_t> palette = bitsPerPixel <= 8 ? paletteOf(pixels, bitsPerPixel) : std::vector<std::uint32_t>{};
     // The old header has no count of the colours used: its palette is always full.
-    if (core) palette.resize(std::size_t{1} << bitsPerPixel, 0);
+    if (core && bitsPerPixel <= 8) palette.resize(std::size_t{1} << bitsPerPixel, 0);
     const std::vector<std::uint8_t> indexes = palette.empty() ? std::vector<std::uint8_t>{} : indexesOf(pixels, palette);
     const Fields fields = layout == BmpLayout::BitFields ? (bitsPerPixel == 16 ? k565 : k888) : k555;
     const std::string data = layout == BmpLayout::RunLength ? encodeBmpRle(indexes, width, height, bitsPerPixel)
