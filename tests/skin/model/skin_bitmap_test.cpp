@@ -93,7 +93,7 @@ std::vector<std::uint32_t> runsAndStretches(int width, int height, const std::ve
 
 std::vector<std::uint32_t> greys(int count) {
     std::vector<std::uint32_t> colours;
-    for (int i = 0; i < count; ++i) colours.push_back(static_cast<std::uint32_t>(i * 0x010203));
+    for (int i = 0; i < count; ++i) colours.push_back(static_cast<std::uint32_t>(i * 0x010203) & 0xFFFFFFu);
     return colours;
 }
 
