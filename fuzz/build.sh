@@ -41,7 +41,7 @@ done
 
 # The skin seeds are written by a plain (unsanitized) build of the same model code; the readers'
 # seeds are checked in under fuzz/corpus.
-g++ -std=c++20 -O1 -I"$root/src" "$root/fuzz/make_seeds.cpp" "$root"/src/skin/model/{bmp_writer,skin_package,skin_bitmap,zlib_stream}.cpp \
+g++ -std=c++20 -O1 -I"$root/src" "$root/fuzz/make_seeds.cpp" "$root"/src/skin/model/{bmp_writer,bmp_rle,skin_package,skin_bitmap,zlib_stream}.cpp \
   "$root/src/platform/model/app_error.cpp" -lz -o "$out/make_seeds"
 "$out/make_seeds" "$out/seeds/package" "$out/seeds/store"
 # The real stored package, once the main build has packed it.

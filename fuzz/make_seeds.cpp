@@ -1,8 +1,10 @@
-// Writes the seed inputs: a small package with every section and picture kind (inflated for the
+// Writes the seed inputs: a small package with every section and picture kind, one with every
+// bitmap form and the inactive effect (inflated for the
 // package target, deflated and as a compressed skin file for the store target) and the full-size
 // sample package deflated.
 //   make_seeds PACKAGE_CORPUS_DIR STORE_CORPUS_DIR
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -34,6 +36,31 @@ veyrin::SkinPackage smallPackage() {
     return p;
 }
 
+// Every bitmap form the reader knows, a frame drawn through an inactive effect, a background
+// picture, and lists with a missing entry.
+veyrin::SkinPackage formsPackage() {
+    using veyrin::BmpLayout;
+    auto picture = [](int bits, BmpLayout layout) {
+        std::vector<std::uint32_t> pixels;
+        for (int i = 0; i < 7 * 5; ++i) pixels.push_back(i % 5 < 3 ? 0xFFFFFFu : (i % 2 ? 0xFF0000u : 0x0000FFu));
+        return veyrin::encodeBmpFile(7, 5, bits, pixels, layout);
+    };
+    veyrin::SkinPackage p = smallPackage();
+    p.inactivePicture = picture(24, BmpLayout::CoreHeader);
+    p.activePictures = {picture(4, BmpLayout::RunLength), picture(8, BmpLayout::RunLength),
+                        picture(16, BmpLayout::Plain),    picture(16, BmpLayout::BitFields),
+                        picture(32, BmpLayout::BitFields), picture(8, BmpLayout::CoreHeader)};
+    for (std::string& line : p.lines) {
+        if (line == "activepicturescount=3") line = "activepicturescount=7";
+        if (line == "inactiveeffect=ieinvert") line = "inactiveeffect=iesplitblur";
+        if (line == "count=8") line = "count=10";
+        if (line == "2=c:button") line = "9=c:button";
+    }
+    const auto formInfo = std::find(p.lines.begin(), p.lines.end(), "[FORMINFO]") + 1;
+    p.lines.insert(formInfo, {"autorenderinginactiveimage=1", "bgpictureindex=4"});
+    return p;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,6 +79,9 @@ int main(int argc, char** argv) {
     veyrin::appendInt32Le(file, 3);
     veyrin::appendInt32Le(file, static_cast<std::int32_t>(packed.size()));
     write(stores / "small_skn", file + packed);
+    const veyrin::SkinPackage forms = formsPackage();
+    write(packages / "forms", veyrin::writeSkinPackage(forms));
+    write(stores / "forms", veyrin::deflateZlib(veyrin::writeSkinPackage(forms)));
     write(stores / "sample", veyrin::deflateZlib(veyrin::writeSkinPackage(veyrin::sample_skin::package())));
     return 0;
 }

@@ -21,7 +21,10 @@ namespace {
 constexpr std::array<std::string_view, 5> kRequiredSections = {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS",
                                                                 "SKINCONTROLS"};
 
+// A directory opens as a stream but cannot be read; an empty picture name in a list resolves to one.
 std::string readFileBytes(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) throwCannotOpen(path.string());
     std::ifstream in(path, std::ios::binary);
     if (!in) throwCannotOpen(path.string());
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -120,11 +120,22 @@ TbsStdCommand SkinSectionReader::command(std::string_view key) const {
 
 std::vector<std::string> SkinSectionReader::list(std::string_view name) const {
     const int count = integer(std::string(name) + "count", 0);
-    std::vector<std::string> items;
-    for (int i = 0; i < count; ++i) {
-        const std::string* item = ini_.value(section_, std::to_string(i));
-        if (item == nullptr) break;
-        items.push_back(*item);
+    if (count <= 0) return {};
+    if (count > kMaxSkinListCount)
+        throw AppError("List " + std::string(name) + "count=" + std::to_string(count) + " of [" + section_ +
+                       "] is too long");
+    // One pass over the section, so a long list costs no more than its keys; a numbered key that
+    // is missing keeps the empty default and the list still runs to its count.
+    std::vector<std::string> items(static_cast<std::size_t>(count));
+    std::vector<bool> found(items.size(), false);
+    const SkinIniText::Section* section = ini_.findSection(section_);
+    for (const auto& [key, value] : section->values) {
+        int index = 0;
+        if (!parseInteger(key, index) || index < 0 || index >= count || key != std::to_string(index)) continue;
+        const auto at = static_cast<std::size_t>(index);
+        if (found[at]) continue;
+        found[at] = true;
+        items[at] = value;
     }
     return items;
 }

@@ -14,6 +14,10 @@
 
 namespace veyrin {
 
+// Far above any real skin (the stored one lists 59 controls), low enough that a damaged count
+// cannot make the loader build millions of empty entries.
+inline constexpr int kMaxSkinListCount = 4096;
+
 // Reads values of one section of a skin.ini.
 class SkinSectionReader {
 public:
@@ -32,7 +36,8 @@ public:
     TbsMorphKind morphKind(std::string_view key) const;
     TbsInactiveEffect inactiveEffect(std::string_view key) const;
     TbsStdCommand command(std::string_view key) const;
-    // The list `name`: "<name>count" entries under the keys "0", "1", ...; no count, no entries.
+    // The list `name`: "<name>count" entries under the keys "0", "1", ...; no count, no entries. A
+    // numbered key that is missing reads as empty. A count above kMaxSkinListCount throws AppError.
     std::vector<std::string> list(std::string_view name) const;
 
 private:

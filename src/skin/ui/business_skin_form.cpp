@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "skin/model/frame_object_rules.h"
+#include "skin/model/inactive_effect.h"
 #include "skin/model/skin_hit_test.h"
 #include "skin/ui/frame_host.h"
 #include "skin/ui/object_hint.h"
@@ -331,16 +332,49 @@ void TbsBusinessSkinForm::paintFrame(QPainter& painter) {
     composeStrips();
     painter.save();
     painter.setClipRegion(QRegion(host_.rect()).subtracted(toQRect(geometry_.clientRect)), Qt::IntersectClip);
-    for (std::size_t i = 0; i < strips_.size(); ++i) {
-        if (!strips_[i].isNull()) painter.drawImage(stripRects_[i].topLeft(), strips_[i]);
-    }
-    for (const auto& object : objects_) {
-        if (object->visible()) object->draw(painter, false);
+    if (rendersInactiveLook()) {
+        for (std::size_t i = 0; i < strips_.size(); ++i) {
+            if (!strips_[i].isNull()) painter.drawImage(stripRects_[i].topLeft(), inactiveStrip(i));
+        }
+    } else {
+        for (std::size_t i = 0; i < strips_.size(); ++i) {
+            if (!strips_[i].isNull()) painter.drawImage(stripRects_[i].topLeft(), strips_[i]);
+        }
+        drawVisibleObjects(painter);
     }
     painter.restore();
 }
 
+bool TbsBusinessSkinForm::rendersInactiveLook() const {
+    return !windowActive() && skin_.formInfo.autoRenderingInactiveImage;
+}
+
+void TbsBusinessSkinForm::drawVisibleObjects(QPainter& painter) {
+    for (const auto& object : objects_) {
+        if (object->visible()) object->draw(painter, false);
+    }
+}
+
+// The effect covers the objects too, so they are drawn onto a copy of the strip before it.
+QImage TbsBusinessSkinForm::inactiveStrip(std::size_t index) {
+    QImage strip = strips_[index].copy();
+    {
+        QPainter painter(&strip);
+        painter.translate(-stripRects_[index].topLeft());
+        drawVisibleObjects(painter);
+    }
+    applyInactiveEffect({reinterpret_cast<std::uint32_t*>(strip.bits()), strip.width(), strip.height(),
+                         static_cast<std::size_t>(strip.bytesPerLine()) / sizeof(std::uint32_t)},
+                        skin_.formInfo.inactiveEffect);
+    return strip;
+}
+
 void TbsBusinessSkinForm::paintClientBackground(QPainter& painter, const QRect& clientArea) {
+    // A background picture index that names no picture leaves the frame picture's client tile.
+    if (const QImage* background = activePicture(skin_.formInfo.bgPictureIndex); background && !background->isNull()) {
+        painter.drawTiledPixmap(clientArea, QPixmap::fromImage(*background));
+        return;
+    }
     const FrameRect& cl = skin_.formInfo.clientRect;
     if (cl.isAbsent()) {
         painter.fillRect(clientArea, host_.palette().button());

@@ -161,6 +161,10 @@ private:
     void placeObjects();
     void rebuildShape();
     void composeStrips();
+    // Inactive, with "autorenderinginactiveimage": the frame is drawn through the inactive effect.
+    bool rendersInactiveLook() const;
+    QImage inactiveStrip(std::size_t index);
+    void drawVisibleObjects(QPainter& painter);
     void trackHot(const QPoint& p, bool pressing = false);
     void setHot(int index);
     void mouseTimerTick();

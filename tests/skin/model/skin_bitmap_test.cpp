@@ -71,8 +71,75 @@ TEST(SkinBitmapDecoding, HeadersThatLieAboutSizesAreRefused) {
     patchUint32(file, 14, 0xFFFFFFF0u);  // info header longer than the file
     expectInvalid(file);
     file = good;
-    patchUint32(file, 30, 1);  // run-length compressed
+    patchUint32(file, 30, 2);  // 4-bit run-length data in an 8-bit file
+    expectInvalid(file);
+    file = good;
+    patchUint32(file, 30, 4);  // a compression the reader does not know
     expectInvalid(file);
     expectInvalid(good.substr(0, 40));
     expectInvalid("");
+}
+
+namespace {
+
+// Half of each row one colour, half changing every pixel: both runs and literal stretches.
+std::vector<std::uint32_t> runsAndStretches(int width, int height, const std::vector<std::uint32_t>& colours) {
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(colours[static_cast<std::size_t>(x < width / 2 ? y : x * 7 + y) % colours.size()]);
+    return pixels;
+}
+
+std::vector<std::uint32_t> greys(int count) {
+    std::vector<std::uint32_t> colours;
+    for (int i = 0; i < count; ++i) colours.push_back(static_cast<std::uint32_t>(i * 0x010203) & 0xFFFFFFu);
+    return colours;
+}
+
+// Colours whose channels survive five and six bits.
+const std::vector<std::uint32_t> kFieldColours = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0x840084, 0x8400FF};
+
+}  // namespace
+
+TEST(SkinBitmapDecoding, EveryLayoutReadsBackTheWrittenPixels) {
+    struct Form {
+        int bits;
+        BmpLayout layout;
+        int colours;
+    };
+    for (Form f : {Form{4, BmpLayout::RunLength, 16}, Form{8, BmpLayout::RunLength, 200}, Form{16, BmpLayout::Plain, 0},
+                   Form{16, BmpLayout::BitFields, 0}, Form{32, BmpLayout::BitFields, 300}, Form{1, BmpLayout::CoreHeader, 2},
+                   Form{4, BmpLayout::CoreHeader, 16}, Form{8, BmpLayout::CoreHeader, 256}, Form{24, BmpLayout::CoreHeader, 500}}) {
+        for (int width : {1, 2, 5, 40, 300}) {
+            const std::vector<std::uint32_t> pixels =
+                runsAndStretches(width, 6, f.colours == 0 ? kFieldColours : greys(f.colours));
+            const SkinBitmap written = encodeBmpFile(width, 6, f.bits, pixels, f.layout);
+            const SkinBitmap read = decodeBmpFile(written.fileBytes);
+            EXPECT_EQ(read.bitsPerPixel, f.bits);
+            EXPECT_EQ(read.pixels, pixels) << f.bits << " bits, layout " << static_cast<int>(f.layout) << ", width " << width;
+        }
+    }
+    EXPECT_THROW(encodeBmpFile(1, 1, 16, {0x010101}), AppError);
+    EXPECT_THROW(encodeBmpFile(1, 1, 24, {0}, BmpLayout::RunLength), AppError);
+}
+
+TEST(SkinBitmapDecoding, RunLengthJumpsLeaveBlackAndCutCommandsAreRefused) {
+    const std::string header = encodeBmpFile(4, 2, 8, {0xFF0000, 0x00FF00, 0xFF0000, 0xFF0000, 0x0000FF, 0, 0, 0},
+                                             BmpLayout::RunLength)
+                                   .fileBytes;
+    const std::size_t pixelOffset = readUint32Le(header, 10);
+    auto withData = [&](const std::string& data) {
+        std::string file = header.substr(0, pixelOffset) + data;
+        patchUint32(file, 2, static_cast<std::uint32_t>(file.size()));
+        return file;
+    };
+    // Bottom row: one pixel of index 1, jump two right and one up, two of index 2 cut at the edge.
+    const SkinBitmap read = decodeBmpFile(withData(std::string("\x01\x01\x00\x02\x02\x01\x02\x02\x00\x01", 10)));
+    EXPECT_EQ(read.pixels, (std::vector<std::uint32_t>{0, 0, 0, 0x0000FF, 0x00FF00, 0, 0, 0}));
+    expectInvalid(withData(std::string("\x00\x05\x01\x01", 4)));  // a literal of five with two bytes
+    expectInvalid(withData(std::string("\x03", 1)));
+    std::string topDown = withData(std::string("\x00\x01", 2));
+    patchUint32(topDown, 22, static_cast<std::uint32_t>(-2));
+    expectInvalid(topDown);
 }

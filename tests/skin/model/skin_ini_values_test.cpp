@@ -77,6 +77,11 @@ TEST(SkinIniValues, ListsAndEntries) {
     const SkinIniText ini = iniOf({"[s]", "itemscount=2", "0=a:b:c", "1=plain", "2=beyond", "[t]", "0=x"});
     EXPECT_EQ(SkinSectionReader(ini, "s").list("items"), (std::vector<std::string>{"a:b:c", "plain"}));
     EXPECT_TRUE(SkinSectionReader(ini, "t").list("items").empty());
+    // A missing number reads as empty and the list still runs to its count.
+    const SkinIniText gap = iniOf({"[s]", "itemscount=5", "0=a", "1=b", "3=d", "03=x", "3=later", "[s]", "2=other"});
+    EXPECT_EQ(SkinSectionReader(gap, "s").list("items"), (std::vector<std::string>{"a", "b", "", "d", ""}));
+    const SkinIniText huge = iniOf({"[s]", "itemscount=2000000000", "0=a"});
+    EXPECT_THROW(SkinSectionReader(huge, "s").list("items"), AppError);
     EXPECT_EQ(splitSkinEntry("a:b:c"), (std::pair<std::string, std::string>{"a", "b:c"}));
     EXPECT_EQ(splitSkinEntry("plain"), (std::pair<std::string, std::string>{"plain", ""}));
 }

@@ -2,6 +2,9 @@
 
 #include "support/skinned_host.h"
 
+#include "../../../tools/sample_skin/sample_skin.h"
+#include "skin/model/packed_skin_directory.h"
+
 #include "skin/model/skin_data.h"
 #include "skin/ui/business_skin_form.h"
 #include "skin/ui/frame_host.h"
@@ -185,6 +188,41 @@ private slots:
             // The disabled look of the system-menu button comes from the active picture.
             const QImage buttons = toQImage(skin->activePictures()[0]);
             QCOMPARE(shot.pixel(7 + 11, 5 + 12) & 0xFFFFFF, buttons.pixel(7 + 11, 115 + 12) & 0xFFFFFF);
+        }
+    }
+
+    void inactiveEffectAndBackgroundPictureOfAnotherSkin() {
+        skin_fixture::PackedSkinDirectory dir;
+        for (const auto& file : sample_skin::pictureFiles()) dir.addBitmap(file.name, sample_skin::drawPicture(file));
+        std::vector<std::string> lines = sample_skin::skinLines();
+        for (std::string& line : lines) {
+            if (line == "autorenderinginactiveimage=0") line = "autorenderinginactiveimage=1";
+            if (line == "inactiveeffect=iebrightness") line = "inactiveeffect=ieinvert";
+            if (line == "bgpictureindex=-1") line = "bgpictureindex=5";
+        }
+        const TbsCompressedStoredSkin store = dir.pack(lines);
+        TbsSkinData data;
+        data.setCompressedStoredSkin(&store);
+        CountingHost host;
+        host.skinForm().setSkinData(&data);
+        host.setClientSize(300, 200);
+        showActive(host);
+        const QImage active = host.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(!host.isActiveWindow());
+        const QImage inactive = host.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // Frame and caption buttons alike come out inverted; the client area does not.
+        for (QPoint p : {QPoint(1, 1), QPoint(150, 2), QPoint(170, 15), QPoint(host.width() - 20, 15),
+                         QPoint(2, host.height() - 2)})
+            QCOMPARE(inactive.pixel(p) & 0xFFFFFF, ~active.pixel(p) & 0xFFFFFF);
+        const QRect client = host.clientRectInWindow();
+        const QImage marks = toQImage(data.activePictures()[5]);
+        for (QPoint p : {QPoint(0, 0), QPoint(3, 2), QPoint(60, 40), QPoint(120, 70)}) {
+            const QRgb expected = marks.pixel(p.x() % marks.width(), p.y() % marks.height()) & 0xFFFFFF;
+            QCOMPARE(inactive.pixel(client.topLeft() + p) & 0xFFFFFF, expected);
+            QCOMPARE(active.pixel(client.topLeft() + p) & 0xFFFFFF, expected);
         }
     }
 
