@@ -169,7 +169,7 @@ private slots:
 
         icon->setEnabled(false);
         icon->handleActivation(QSystemTrayIcon::DoubleClick);
-        QCOMPARE(restored, 1);
+        QCOMPARE(restored, 2);
     }
 };
 
