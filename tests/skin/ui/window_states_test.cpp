@@ -161,6 +161,7 @@ private slots:
         // and a double click the tray adds to the second one does not restore again.
         icon->handleActivation(QSystemTrayIcon::Trigger);
         icon->handleActivation(QSystemTrayIcon::Trigger);
+        QCOMPARE(doubles.count(), 2);
         icon->handleActivation(QSystemTrayIcon::DoubleClick);
         QTest::qWait(QApplication::doubleClickInterval() + 50);
         QCOMPARE(clicks.count(), 1);
