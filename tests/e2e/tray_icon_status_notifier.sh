@@ -96,5 +96,5 @@ mapped_since && fail "the main window was shown again before it closed: $(cat ma
 grep -q Visible1 Tcini.ini || fail "the close did not write the settings"
 DRIVE
 xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" \
-  dbus-run-session -- bash ${TRACE:+-x} "$work/drive.sh" "$work" "$lib_dir"
+  dbus-run-session -- bash "$work/drive.sh" "$work" "$lib_dir"
 echo "tray icon with a status notifier watcher passed"
