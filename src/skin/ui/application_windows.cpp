@@ -24,4 +24,10 @@ void minimiseApplication() {
         if (window) window->showMinimized();
 }
 
+void endIfLastWindowClosed(const QWidget& closed) {
+    if (QGuiApplication::quitOnLastWindowClosed() && closed.testAttribute(Qt::WA_QuitOnClose) &&
+        visibleApplicationWindows().isEmpty())
+        QCoreApplication::quit();
+}
+
 }  // namespace veyrin

@@ -14,4 +14,8 @@ QList<QPointer<QWidget>> visibleApplicationWindows();
 // Iconifies every visible window; the task bar or an activation brings each one back.
 void minimiseApplication();
 
+// Qt ends the program when its last visible window closes, but a window closed while withdrawn was
+// not visible and ends nothing; this ends the program as if it had been.
+void endIfLastWindowClosed(const QWidget& closed);
+
 }  // namespace veyrin

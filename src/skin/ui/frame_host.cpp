@@ -78,12 +78,7 @@ void FrameHost::linkWindowStates() {
     windowStates_->setTrayIcon(trayIcon_);
     windowStates_->setSettingsSource([this](WindowStates&) { syncWindowStateSettings(); });
     trayIcon_->setPopupMenu(createSkinTrayMenu(
-        this, [this] { trayIcon_->restoreFromTray(); },
-        [this] {
-            // The windows come back first, so that a close the form refuses leaves one to see.
-            if (trayIcon_->minimisedToTray()) trayIcon_->restoreFromTray();
-            close();
-        }));
+        this, [this] { trayIcon_->restoreFromTray(); }, [this] { trayIcon_->closeOwner(); }));
 
     TbsFrameHooks& hooks = skinForm_->hooks;
     hooks.minimize = [this] { windowStates_->runCommand(TbsStdCommand::cmMinimize); };

@@ -116,17 +116,45 @@ void TbsTrayIcon::restoreFromTray() {
 void TbsTrayIcon::handleActivation(QSystemTrayIcon::ActivationReason reason) {
     if (!enabled_) return;
     switch (reason) {
-    case QSystemTrayIcon::Trigger:
-        if (!clickTimer_.isActive()) clickTimer_.start(QApplication::doubleClickInterval());
-        break;
-    case QSystemTrayIcon::DoubleClick:
-        clickTimer_.stop();
-        emit doubleClicked();
-        if (doubleClickAction_) doubleClickAction_();
-        break;
+    case QSystemTrayIcon::Trigger: handleTrigger(); break;
+    case QSystemTrayIcon::DoubleClick: handleDoubleClick(); break;
     case QSystemTrayIcon::Context: openPopupMenu(); break;
     default: break;
     }
+}
+
+// A tray hosted over D-Bus knows no double click: each click on the icon arrives as one activation.
+// So a second activation while the first still waits to become a click is the double click.
+void TbsTrayIcon::handleTrigger() {
+    if (!clickTimer_.isActive()) {
+        clickTimer_.start(QApplication::doubleClickInterval());
+        return;
+    }
+    runDoubleClick();
+}
+
+// A tray that reports the second press both as an activation and as a double click gets one double
+// click, not two.
+void TbsTrayIcon::handleDoubleClick() {
+    if (lastDoubleClick_.isValid() && lastDoubleClick_.elapsed() < QApplication::doubleClickInterval()) return;
+    runDoubleClick();
+}
+
+void TbsTrayIcon::runDoubleClick() {
+    clickTimer_.stop();
+    lastDoubleClick_.start();
+    emit doubleClicked();
+    if (doubleClickAction_) doubleClickAction_();
+}
+
+// The withdrawn windows stay withdrawn while the close runs, so that a close that succeeds does not
+// flash them back; they return only when the close is refused, to show why and what is unsaved.
+void TbsTrayIcon::closeOwner() {
+    if (owner_->close()) {
+        endIfLastWindowClosed(*owner_);
+        return;
+    }
+    if (minimisedToTray_) restoreFromTray();
 }
 
 void TbsTrayIcon::openPopupMenu() {

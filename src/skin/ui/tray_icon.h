@@ -2,11 +2,13 @@
 // The notification-area icon of a window. It stays hidden until the program is minimised to the
 // tray; then every window is withdrawn and only the icon remains, and a double click (or the
 // icon menu's restore item) brings the windows back. Clicks are told apart from double clicks with
-// a timer of the desktop's double-click time, so a double click never also reports a click.
+// a timer of the desktop's double-click time, so a double click never also reports a click; where
+// the tray reports only activations (D-Bus trays), two of them within that time are a double click.
 //
 // When the icon's host (the tray) goes away and comes back, Qt's X11 tray support docks a visible
 // icon again by itself.
 
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QList>
 #include <QObject>
@@ -52,6 +54,8 @@ public:
     // the windows back, so the program is minimised normally instead; returns false then.
     bool minimiseToTray();
     void restoreFromTray();
+    // The tray menu's close: closes the owner window without showing the withdrawn windows first.
+    void closeOwner();
 
     // The icon's input as Qt reports it (public so that the frame and tests can feed it).
     void handleActivation(QSystemTrayIcon::ActivationReason reason);
@@ -64,6 +68,9 @@ signals:
 
 private:
     void updateTip();
+    void handleTrigger();
+    void handleDoubleClick();
+    void runDoubleClick();
     void openPopupMenu();
     QSystemTrayIcon& platformIcon();
 
@@ -77,6 +84,7 @@ private:
     bool alwaysShowInTray_ = false;
     bool minimisedToTray_ = false;
     QTimer clickTimer_;
+    QElapsedTimer lastDoubleClick_;
     QPointer<TbsSkinPopupMenu> popupMenu_;
     std::function<void()> doubleClickAction_;
     QList<QPointer<QWidget>> withdrawn_;
