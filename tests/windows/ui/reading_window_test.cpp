@@ -13,6 +13,7 @@
 #include "controls/ui/sui_radio_button.h"
 #include "skin/ui/frame_rect_qt.h"
 #include "skin/ui/screen_areas.h"
+#include "skin/ui/skin_popup_menu.h"
 #include "skin/ui/skin_system_menu.h"
 #include "skin/ui/window_states.h"
 #include "support/main_window_fixture.h"
