@@ -3,6 +3,8 @@
 # caption takes the keyboard while it is open (its accelerator closes the program) and gives it
 # back when it closes (Escape, then Alt+F4 reaches the window); on the reading window, which
 # has no caption buttons, the menu offers close, and choosing it closes only that window.
+# The system-menu button opens the real menu, which takes the pointer: a second press on the
+# button after the double-click time only closes the menu, one within it closes the window.
 set -euo pipefail
 binary=$1
 source_dir=$2
@@ -33,6 +35,34 @@ open_menu_on_caption() {
   xdotool click 3
   sleep 0.5
 }
+
+# menu_under_button: whether a window of the program sits right under the system-menu button,
+# which spans 7..29 by 5..28 of the main window (the button's hint may show beside it).
+menu_under_button() {
+  local WINDOW X Y WIDTH HEIGHT SCREEN left top
+  eval "$(xdotool getwindowgeometry --shell "$VEYRIN_WINDOW")"
+  left=$((X + 7)) top=$((Y + 29))
+  for w in $(xdotool search --onlyvisible --pid "$VEYRIN_PID" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    [ "$X,$Y" = "$left,$top" ] && return 0
+  done
+  return 1
+}
+
+start_veyrin
+xdotool mousemove --window "$VEYRIN_WINDOW" 18 17
+sleep 0.3
+xdotool click 1
+sleep 0.6
+menu_under_button || { echo "FAIL: the system-menu button opened no menu"; kill "$VEYRIN_PID"; exit 1; }
+sleep 0.6
+xdotool click 1
+sleep 0.6
+kill -0 "$VEYRIN_PID" || { echo "FAIL: a slow second click on the system-menu button ended the program"; exit 1; }
+! menu_under_button || { echo "FAIL: the second click left the menu open"; kill "$VEYRIN_PID"; exit 1; }
+sleep 0.6
+xdotool click --repeat 2 --delay 80 1
+wait_for_end "a double click on the system-menu button did not close the main window"
 
 start_veyrin
 open_menu_on_caption

@@ -76,7 +76,7 @@ void AccessibleSkinMenuItem::doAction(const QString& actionName) {
     level_->setHighlighted(index_);
     const QPoint centre = level_->itemScreenRect(index_).center();
     TbsSkinMenu& engine = level_->engine();
-    engine.pointerPressed(centre);
+    engine.pointerPressed(centre, 0);  // on the item, so no double click can hang on its time
     engine.pointerReleased(centre);
 }
 

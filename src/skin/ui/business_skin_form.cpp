@@ -478,8 +478,9 @@ void TbsBusinessSkinForm::mouseMoveOnFrame(const QPoint& p) {
     if (hotIndex_ >= 0) objects_[static_cast<std::size_t>(hotIndex_)]->mouseMove(p.x(), p.y());
 }
 
-bool TbsBusinessSkinForm::mousePressOnFrame(const QPoint& p, Qt::MouseButton button, const QPoint& globalPos) {
+bool TbsBusinessSkinForm::mousePressOnFrame(const QPoint& p, Qt::MouseButton button, const QPoint& globalPos, quint64 time) {
     if (!skinSupport_) return false;
+    pressTime_ = time;
     hideHintAndMenus();
     if (toQRect(geometry_.clientRect).contains(p)) return false;
     if (!windowActive()) host_.activateWindow();
@@ -554,7 +555,7 @@ void TbsBusinessSkinForm::runCommand(TbsStdCommand command) {
     case TbsStdCommand::cmSysMenu:
         if (TbsSkinStdButtonObject* button = sysMenuButton(); button && hooks.openSystemMenuUnder) {
             QRect r = button->objectRect();
-            hooks.openSystemMenuUnder(QRect(host_.mapToGlobal(r.topLeft()), r.size()));
+            hooks.openSystemMenuUnder(QRect(host_.mapToGlobal(r.topLeft()), r.size()), pressTime_);
         }
         break;
     case TbsStdCommand::cmDefault: break;

@@ -34,8 +34,10 @@ struct TbsFrameHooks {
     std::function<void()> minimize, maximize, rollUp, minimizeToTray;
     // The system menu's restore item: unroll, or back to normal.
     std::function<void()> restore;
-    // The system-menu button was pressed; `buttonOnScreen` is its rectangle in screen coordinates.
-    std::function<void(const QRect& buttonOnScreen)> openSystemMenuUnder;
+    // The system-menu button was pressed; `buttonOnScreen` is its rectangle in screen coordinates,
+    // `pressTime` when the press happened (the menu takes the pointer, so it tells a second press
+    // on the button within the double-click time).
+    std::function<void(const QRect& buttonOnScreen, quint64 pressTime)> openSystemMenuUnder;
     std::function<void(const QPoint& globalPos)> captionRightClick;
     std::function<void()> captionDoubleClick;
     std::function<void()> closeSkinMenus;
@@ -126,7 +128,7 @@ public:
     void captionTextChanged();
     // Mouse on the frame, in window coordinates; the press/release answers whether an object took it.
     void mouseMoveOnFrame(const QPoint& p);
-    bool mousePressOnFrame(const QPoint& p, Qt::MouseButton button, const QPoint& globalPos);
+    bool mousePressOnFrame(const QPoint& p, Qt::MouseButton button, const QPoint& globalPos, quint64 time);
     bool mouseReleaseOnFrame(const QPoint& p, Qt::MouseButton button);
     void mouseDoubleClickOnFrame(const QPoint& p);
     void mouseLeftWindow();
@@ -192,6 +194,7 @@ private:
     bool sizeMove_ = false;
     bool painting_ = false;
     bool sysMenuHeld_ = false;
+    quint64 pressTime_ = 0;
     TbsBorderIcons borderIcons_ = kDefaultBorderIcons;
     bool hideCaptionButtons_ = false;
     bool useDefaultObjectHint_ = false;

@@ -179,12 +179,6 @@ void FrameHost::centreOnScreen() {
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
-void FrameHost::maximiseOverWorkArea() {
-    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    setGeometry(screen->availableGeometry());
-}
-
 void FrameHost::showModal() {
     setWindowModality(Qt::ApplicationModal);
     show();
@@ -286,7 +280,8 @@ void FrameHost::updateCursor(FrameHit hit) {
 void FrameHost::mousePressEvent(QMouseEvent* event) {
     QPoint p = event->position().toPoint();
     if (skinned()) {
-        if (skinForm_->mousePressOnFrame(p, event->button(), event->globalPosition().toPoint())) return;
+        if (skinForm_->mousePressOnFrame(p, event->button(), event->globalPosition().toPoint(), event->timestamp()))
+            return;
         if (event->button() == Qt::LeftButton) startSizeMove(hitTest(p), event->globalPosition().toPoint());
         return;
     }

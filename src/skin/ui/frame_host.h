@@ -53,7 +53,6 @@ public:
     void frameLookChanged();
 
     void centreOnScreen();
-    void maximiseOverWorkArea();
     // Shows the window modally and returns when it has closed (the modal loop of a form).
     void showModal();
 

@@ -61,15 +61,21 @@ SkinSystemMenu* installFrameSystemMenu(FrameHost& host) {
     menu->engine().setFrameSettings([&form](TbsSkinMenu& engine) { applyFrameMenuOptions(engine, form); });
     menu->setBeforeOpening([menu, &form] { menu->setUseDefaultSysMenu(form.UseDefaultSysMenu); });
 
-    form.hooks.openSystemMenuUnder = [menu, &form](const QRect& button) {
+    form.hooks.openSystemMenuUnder = [menu, &form](const QRect& button, quint64 pressTime) {
         form.setSysMenuButtonHeld(true);
-        if (!menu->openUnder(button)) form.setSysMenuButtonHeld(false);
+        if (!menu->openUnder(button, pressTime)) form.setSysMenuButtonHeld(false);
     };
     form.hooks.captionRightClick = [menu](const QPoint& global) { menu->openAt(global); };
     form.hooks.closeSkinMenus = [menu] { menu->engine().closeAll(); };
     QObject::connect(menu, &SkinSystemMenu::closed, &form, [&form] {
         if (form.sysMenuButtonHeld()) form.setSysMenuButtonHeld(false);
     });
+    // Queued: the double click may close the window, which must not go while the menu's press
+    // handler still runs.
+    QObject::connect(
+        menu, &SkinSystemMenu::openerDoubleClicked, &form,
+        [&form, &host](const QPoint& global) { form.mouseDoubleClickOnFrame(host.mapFromGlobal(global)); },
+        Qt::QueuedConnection);
     return menu;
 }
 

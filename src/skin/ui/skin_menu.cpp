@@ -211,9 +211,10 @@ void TbsSkinMenu::pointerMoved(const QPoint& global) {
     }
 }
 
-void TbsSkinMenu::pointerPressed(const QPoint& global) {
+void TbsSkinMenu::pointerPressed(const QPoint& global, quint64 time) {
     int depth = depthAt(global);
     if (depth < 0) {
+        emit pressedOutside(global, time);
         closeAll();
         return;
     }

@@ -58,9 +58,10 @@ public:
     int levelCount() const { return static_cast<int>(levels_.size()); }
     TbsSkinPopupWindow* level(int depth) const;
 
-    // Input from the levels (screen coordinates); keyPressed returns whether the key was used.
+    // Input from the levels (screen coordinates; `time` on the window system's clock); keyPressed
+    // returns whether the key was used.
     void pointerMoved(const QPoint& global);
-    void pointerPressed(const QPoint& global);
+    void pointerPressed(const QPoint& global, quint64 time);
     void pointerReleased(const QPoint& global);
     bool keyPressed(int key, const QString& text);
     void levelHidden(TbsSkinPopupWindow* level);
@@ -68,6 +69,8 @@ public:
 signals:
     // Menu mode has ended: the system-menu button may come up again.
     void menuClosed();
+    // A press outside every level, which closes the menu; sent while the menu is still open.
+    void pressedOutside(const QPoint& global, quint64 time);
 
 private:
     bool openFirstLevel(const FrameRect& anchor, std::vector<TbsMenuItem> items, ItemRunner run, bool upward);

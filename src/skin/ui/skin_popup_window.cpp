@@ -122,7 +122,9 @@ void TbsSkinPopupWindow::mouseMoveEvent(QMouseEvent* event) {
     engine_.pointerMoved(event->globalPosition().toPoint());
 }
 
-void TbsSkinPopupWindow::mousePressEvent(QMouseEvent* event) { engine_.pointerPressed(event->globalPosition().toPoint()); }
+void TbsSkinPopupWindow::mousePressEvent(QMouseEvent* event) {
+    engine_.pointerPressed(event->globalPosition().toPoint(), event->timestamp());
+}
 
 void TbsSkinPopupWindow::mouseReleaseEvent(QMouseEvent* event) { engine_.pointerReleased(event->globalPosition().toPoint()); }
 

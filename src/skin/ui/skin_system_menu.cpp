@@ -1,9 +1,11 @@
 #include "skin/ui/skin_system_menu.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QWidget>
 
+#include "skin/ui/frame_rect_qt.h"
 #include "skin/ui/skin_menu.h"
 #include "skin/ui/skin_popup_menu.h"
 
@@ -12,7 +14,11 @@ namespace veyrin {
 SkinSystemMenu::SkinSystemMenu(QWidget* window) : QObject(window), window_(window) {
     engine_ = TbsSkinMenu::ofWindow(window);
     if (engine_ == nullptr) engine_ = new TbsSkinMenu(window);
-    connect(engine_, &TbsSkinMenu::menuClosed, this, &SkinSystemMenu::closed);
+    connect(engine_, &TbsSkinMenu::menuClosed, this, [this] {
+        opener_.reset();
+        emit closed();
+    });
+    connect(engine_, &TbsSkinMenu::pressedOutside, this, &SkinSystemMenu::pressedOutside);
     auto* closeKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), window);
     closeKey->setContext(Qt::WindowShortcut);
     connect(closeKey, &QShortcut::activated, this, [this] { runCommand(MenuCommand::Close); });
@@ -45,12 +51,21 @@ void SkinSystemMenu::prepare() {
     if (systemMenu_) emit systemMenu_->aboutToPopup();
 }
 
-bool SkinSystemMenu::openUnder(const QRect& buttonScreenRect) {
+bool SkinSystemMenu::openUnder(const QRect& buttonScreenRect, quint64 pressTime) {
     prepare();
     QPointer<SkinSystemMenu> self(this);
-    return engine_->popupUnder(buttonScreenRect, currentItems(), [self](const TbsMenuItem& item) {
+    const bool opened = engine_->popupUnder(buttonScreenRect, currentItems(), [self](const TbsMenuItem& item) {
         if (self) self->runItem(item);
     });
+    if (opened) opener_ = MenuOpener{toFrameRect(buttonScreenRect), pressTime};
+    return opened;
+}
+
+void SkinSystemMenu::pressedOutside(const QPoint& global, quint64 time) {
+    if (!opener_ || !isSecondClickOnOpener(*opener_, global.x(), global.y(), time, QApplication::doubleClickInterval()))
+        return;
+    opener_.reset();
+    emit openerDoubleClicked(global);
 }
 
 bool SkinSystemMenu::openAt(const QPoint& screenPoint) {

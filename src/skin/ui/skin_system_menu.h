@@ -7,7 +7,9 @@
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 
+#include "skin/model/menu_opener_click.h"
 #include "skin/model/system_menu.h"
 
 class QWidget;
@@ -38,8 +40,9 @@ public:
     // Runs before every opening, so the skin and options in force at that moment are used.
     void setBeforeOpening(std::function<void()> prepare) { beforeOpening_ = std::move(prepare); }
 
-    // From the system-menu button (below its screen rectangle) or a caption right click.
-    bool openUnder(const QRect& buttonScreenRect);
+    // From the system-menu button (below its screen rectangle, `pressTime` the time of the press
+    // on it) or a caption right click.
+    bool openUnder(const QRect& buttonScreenRect, quint64 pressTime);
     bool openAt(const QPoint& screenPoint);
     // The items the menu would show now.
     std::vector<TbsMenuItem> currentItems();
@@ -48,10 +51,14 @@ public:
 signals:
     // The menu has closed: the button that opened it may come up.
     void closed();
+    // The button that opened the menu was pressed again within the double-click time; the menu
+    // has closed and the press belongs to the button's double click.
+    void openerDoubleClicked(const QPoint& global);
 
 private:
     void runItem(const TbsMenuItem& item);
     void prepare();
+    void pressedOutside(const QPoint& global, quint64 time);
 
     QPointer<QWidget> window_;
     TbsSkinMenu* engine_;
@@ -61,6 +68,8 @@ private:
     StateProvider stateProvider_;
     CommandRunner commandRunner_;
     std::function<void()> beforeOpening_;
+    // Set while a menu opened from the button is open.
+    std::optional<MenuOpener> opener_;
 };
 
 }  // namespace veyrin

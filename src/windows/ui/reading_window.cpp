@@ -14,6 +14,7 @@
 #include "controls/ui/sui_panel.h"
 #include "platform/ui/font_faces.h"
 #include "platform/ui/qt_color.h"
+#include "skin/ui/window_states.h"
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
 #include "windows/ui/program_pictures.h"
@@ -222,7 +223,11 @@ void TForm3::FormCreate(const ReadingSnapshot& main) {
 }
 
 void TForm3::open() {
-    maximiseOverWorkArea();
+    // Maximised by the frame's own states, not by geometry alone: only then does a caption drag
+    // leave it in place, the border offer no resize zones and the system menu offer restore.
+    // Restoring brings back the designed size, centred.
+    centreOnScreen();
+    windowStates()->setWindowState(TbsWindowState::wsMaximized);
     showModal();
 }
 

@@ -59,7 +59,7 @@ private slots:
         w.system->setStateProvider([&state] { return state; });
 
         const QRect button(w.window.mapToGlobal(QPoint(7, 5)), QSize(23, 24));
-        QVERIFY(w.system->openUnder(button));
+        QVERIFY(w.system->openUnder(button, 0));
         QVERIFY(w.engine().inMenuMode());
         TbsSkinPopupWindow* level = w.level(0);
         QCOMPARE(level->pos(), QPoint(button.left(), button.bottom() + 1));
@@ -180,7 +180,7 @@ private slots:
         MenuWindow w;
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         const QRect button(screen.left() + 100, screen.bottom() - 30, 23, 24);
-        QVERIFY(w.system->openUnder(button));
+        QVERIFY(w.system->openUnder(button, 0));
         TbsSkinPopupWindow* level = w.level(0);
         QCOMPARE(level->geometry().bottom() + 1, button.top());
         QCOMPARE(level->x(), button.left());

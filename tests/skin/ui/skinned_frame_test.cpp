@@ -129,7 +129,7 @@ private slots:
         // A double click on the system-menu button closes the window too.
         showActive(host);
         QRect menuButton;
-        host.skinForm().hooks.openSystemMenuUnder = [&](const QRect& onScreen) { menuButton = onScreen; };
+        host.skinForm().hooks.openSystemMenuUnder = [&](const QRect& onScreen, quint64) { menuButton = onScreen; };
         const QPoint sysMenuPoint = centre(object(host, TbsStdCommand::cmSysMenu).objectRect());
         QTest::mouseMove(&host, sysMenuPoint);
         QTest::mouseClick(&host, Qt::LeftButton, {}, sysMenuPoint);

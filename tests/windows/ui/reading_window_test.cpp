@@ -11,6 +11,11 @@
 #include "controls/ui/sui_check_box.h"
 #include "controls/ui/sui_panel.h"
 #include "controls/ui/sui_radio_button.h"
+#include "skin/ui/frame_rect_qt.h"
+#include "skin/ui/screen_areas.h"
+#include "skin/ui/skin_popup_menu.h"
+#include "skin/ui/skin_system_menu.h"
+#include "skin/ui/window_states.h"
 #include "support/main_window_fixture.h"
 #include "support/veyrin_test_main.h"
 #include "textview/ui/syn_editor.h"
@@ -20,6 +25,16 @@ using namespace veyrin;
 using namespace veyrin::testing;
 
 namespace {
+
+// A press on the caption and one move of the pointer by `delta` with the button held.
+void dragCaptionBy(FrameHost& window, QPoint delta) {
+    const QPoint grab(window.width() / 2, 15);
+    QTest::mousePress(&window, Qt::LeftButton, {}, grab);
+    const QPoint global = window.mapToGlobal(grab) + delta;
+    QMouseEvent move(QEvent::MouseMove, window.mapFromGlobal(global), global, Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &move);
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, window.mapFromGlobal(global));
+}
 
 void focusAndWait(TForm3& window, QWidget* target) {
     window.show();
@@ -148,6 +163,37 @@ private slots:
         reading.suiPanel1->expand();
         QTRY_COMPARE(reading.suiPanel1->height(), panelHeight);
         QTRY_COMPARE(reading.memo3->height(), viewHeight);
+    }
+
+    // Maximised by the frame's own states, not by geometry alone: a caption drag leaves it in
+    // place, the border has no resize zone, and the system menu's restore brings the designed size.
+    void opensMaximisedByItsFrame() {
+        MainWindowFixture f;
+        TForm3 reading(f.form->readingSnapshot());
+        const QSize designed = reading.size();
+        TbsWindowState state = TbsWindowState::wsNormal;
+        QRect shown, afterDrag, restored;
+        FrameHit rightBorder = FrameHit::Right;
+        QStringList menu;
+        QTimer::singleShot(0, &reading, [&] {
+            state = reading.windowStates()->model().state();
+            shown = reading.geometry();
+            rightBorder = reading.hitTest(QPoint(reading.width() - 1, reading.height() / 2));
+            dragCaptionBy(reading, QPoint(150, 100));
+            afterDrag = reading.geometry();
+            auto* systemMenu = reading.findChild<SkinSystemMenu*>();
+            for (const TbsMenuItem& item : systemMenu->currentItems()) menu << QString::fromStdString(item.caption);
+            systemMenu->runCommand(MenuCommand::Restore);
+            restored = reading.geometry();
+            reading.close();
+        });
+        reading.open();
+        QVERIFY(state == TbsWindowState::wsMaximized);
+        QCOMPARE(shown, toQRect(maximiseRect(frameScreenOf(&reading), false)));
+        QVERIFY(rightBorder != FrameHit::Right);
+        QCOMPARE(afterDrag, shown);
+        QCOMPARE(menu, (QStringList{QString::fromUtf8("还原(&R)"), QStringLiteral("-"), QString::fromUtf8("关闭(&C)")}));
+        QCOMPARE(restored.size(), designed);
     }
 };
 
