@@ -104,9 +104,12 @@ private:
     }
 
     QImage paint(TSynEditor& view) { return view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-    // What the window shows after the pending paints: only what was repainted is new, unlike grab().
+    // What the window shows once the pending paints are done: only what was repainted is new,
+    // unlike grab(). The update request is sent at once, not left to the window's update timer.
     QImage onScreen(TSynEditor& view) {
         QCoreApplication::processEvents();
+        QEvent flush(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(view.window(), &flush);
         return view.window()->screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
     }
 
@@ -345,9 +348,10 @@ private slots:
     }
 
     void theCaretLeavesNoTrailWhenItMovesOrScrolls() {
-        // Rows of blanks only: every dark pixel on screen belongs to a caret.
+        // Rows of blanks only where the view looks: every dark pixel on screen belongs to a caret.
         std::string text;
         for (int i = 0; i < 12; ++i) text += std::string(30, ' ') + "\r\n";
+        text += "end";  // trailing blank lines would be dropped
         auto view = makeView(300, 5 * 26, text);
         QVERIFY(view);
         view->activateWindow();
