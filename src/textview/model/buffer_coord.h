@@ -20,4 +20,8 @@ struct TDisplayCoord {
     friend bool operator==(const TDisplayCoord&, const TDisplayCoord&) = default;
 };
 
+constexpr bool operator<(const TDisplayCoord& a, const TDisplayCoord& b) {
+    return a.Row < b.Row || (a.Row == b.Row && a.Column < b.Column);
+}
+
 }  // namespace veyrin

@@ -216,6 +216,7 @@ TBufferCoord TSynEditEngine::rowEnd(TBufferCoord pos) const {
 // The buffer position at a display column of a row: a column past the row's end stops at the
 // end (the last row of a line may hold the caret after its last byte; the others may not, as that
 // position belongs to the next row), and a column on a trail byte moves onto the character's start.
+// A column among a tab's filler cells stays before the tab, as the display map puts it.
 TBufferCoord TSynEditEngine::columnInRow(int row, int displayCol) const {
     const TBufferCoord start = view_.displayToBuffer({1, row});
     const int length = view_.rowLength(row);
@@ -224,7 +225,8 @@ TBufferCoord TSynEditEngine::columnInRow(int row, int displayCol) const {
     const TDisplayCoord target{std::min(displayCol, maxCol), row};
     TBufferCoord pos = view_.displayToBuffer(target);
     if (pos.Line != start.Line) return start;
-    if (view_.bufferToDisplay(pos) != target && pos.Char > start.Char)
+    // Off a trail byte the display map steps right, past the target; only that steps back.
+    if (target < view_.bufferToDisplay(pos) && pos.Char > start.Char)
         pos.Char = previousCharCol(line(pos.Line), pos.Char);
     return normalise(pos);
 }

@@ -108,6 +108,12 @@ void TSynViewModel::place(TBufferCoord caret, TBufferCoord anchor) {
     ensureCaretVisible();
 }
 
+TDisplayCoord TSynViewModel::shownCaretPosition() const {
+    TDisplayCoord shown = bufferToDisplay(caret());
+    if (displayMap_.wordWrap()) shown.Column = std::min(shown.Column, std::max(1, leftChar_ + metrics_.charsInWindow));
+    return shown;
+}
+
 void TSynViewModel::moveCaret(TBufferCoord pos, bool extend) {
     pos = normalise(pos);
     place(pos, extend ? normalise(anchor()) : pos);

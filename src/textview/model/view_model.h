@@ -78,6 +78,9 @@ public:
     TBufferCoord anchor() const { return selection_.anchor(); }
     bool hasSelection() const { return selection_.hasSelection(); }
     int caretRow() const { return bufferToDisplay(selection_.caret()).Row; }
+    // Where the caret is drawn. Blanks hanging past the end of a wrapped row take no room of their
+    // own, so a caret among or after them stands at the text area's right edge.
+    TDisplayCoord shownCaretPosition() const;
 
     // A position on the text: an existing line, at most just after its last byte, never on the
     // trail byte of a character.

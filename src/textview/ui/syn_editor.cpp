@@ -46,7 +46,7 @@ TSynEditor::TSynEditor(QWidget* parent) : QAbstractScrollArea(parent), model_(li
     caretBlink_.setInterval(flash > 0 ? flash / 2 : 500);
     connect(&caretBlink_, &QTimer::timeout, this, [this] {
         caretShown_ = !caretShown_;
-        viewport()->update(caretRect());
+        repaintCaret();
     });
 
     model_.setListener(this);
@@ -213,7 +213,10 @@ void TSynEditor::topLineChanged(int oldTopLine) {
     if (rows < linesInWindow() && !model_.isChanging()) {
         // Partial rows below the last whole one are painted too, so moving the pixels is exact.
         viewport()->scroll(0, delta * rowHeight());
-        if (caretShown_) viewport()->update(caretRect());
+        // The caret's pixels moved with the rest; wherever they went, they are painted over.
+        caretInk_.translate(0, delta * rowHeight());
+        caretInk_ &= viewport()->rect();
+        repaintCaret();
     } else {
         invalidateAll();
     }
@@ -327,7 +330,7 @@ TBufferCoord TSynEditor::pixelToBufferPos(QPoint viewportPos, bool dragging) con
 }
 
 QRect TSynEditor::caretRect() const {
-    TDisplayCoord display = bufferToDisplayPos(caretXY());
+    TDisplayCoord display = model_.shownCaretPosition();
     int x = columnX(display.Column) - 1;
     int y = metrics().rowTop(display.Row, topLine()) + extraSpacing() / 2 + 1;
     // Overwrite mode shows a block over the cell the next character replaces.
@@ -337,10 +340,16 @@ QRect TSynEditor::caretRect() const {
 
 void TSynEditor::restartCaretBlink() {
     if (!hasFocus()) return;
-    viewport()->update(caretRect());
     caretShown_ = true;
     caretBlink_.start();
-    viewport()->update(caretRect());
+    repaintCaret();
+}
+
+// The caret is inverted over the text inside the paint, so moving it means painting over its old
+// pixels as well as painting the new place: a repaint of the new place alone leaves a trail.
+void TSynEditor::repaintCaret() {
+    viewport()->update(caretInk_);
+    if (caretVisible()) viewport()->update(caretRect());
 }
 
 void TSynEditor::focusInEvent(QFocusEvent* event) {
@@ -352,7 +361,7 @@ void TSynEditor::focusOutEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusOutEvent(event);
     caretBlink_.stop();
     caretShown_ = false;
-    viewport()->update(caretRect());
+    repaintCaret();
 }
 
 QVariant TSynEditor::inputMethodQuery(Qt::InputMethodQuery query) const {

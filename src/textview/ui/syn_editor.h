@@ -11,6 +11,7 @@
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <QRawFont>
+#include <QRegion>
 #include <QTimer>
 
 #include <memory>
@@ -221,7 +222,9 @@ private:
     void showScrollHint();
 
     QRect caretRect() const;
+    bool caretVisible() const { return caretShown_ && hasFocus(); }
     void restartCaretBlink();
+    void repaintCaret();
 
     // Painting (syn_editor_paint.cpp).
     void paintTextArea(class QPainter& painter, const QRect& clip) const;
@@ -232,7 +235,7 @@ private:
     void drawCells(QPainter& painter, std::string_view rowText, int fromColumn, int toColumn, int baseline,
                    const QColor& color) const;
     int columnX(int column) const { return textLeft() + (column - model_.leftChar()) * charWidth(); }
-    void paintCaret(QPainter& painter) const;
+    void paintCaret(QPainter& painter, const QRegion& painted);
 
     // Input and editing (syn_editor_input.cpp, syn_editor_editing.cpp).
     struct EditingDeleter {
@@ -271,6 +274,8 @@ private:
     TWheelAccumulator wheel_;
     QTimer caretBlink_;
     bool caretShown_ = false;
+    // Where caret pixels may still be on screen: drawn by an earlier paint and not painted over since.
+    QRegion caretInk_;
     bool selecting_ = false;
     mutable std::unique_ptr<TSynEditingController, EditingDeleter> editing_;
 };

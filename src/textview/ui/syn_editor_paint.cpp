@@ -32,7 +32,8 @@ std::string_view TSynEditor::displayLine(int line, std::string& scratch) const {
 void TSynEditor::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     paintTextArea(painter, event->rect());
-    paintCaret(painter);
+    caretInk_ -= event->region();
+    paintCaret(painter, event->region());
 }
 
 void TSynEditor::paintTextArea(QPainter& painter, const QRect& clip) const {
@@ -132,11 +133,13 @@ void TSynEditor::drawCells(QPainter& painter, std::string_view rowText, int from
     drawGbkCells(painter, cellFont(), rowText, from, end, columnX(1), charWidth(), baseline, color);
 }
 
-void TSynEditor::paintCaret(QPainter& painter) const {
-    if (!caretShown_ || !hasFocus()) return;
+void TSynEditor::paintCaret(QPainter& painter, const QRegion& painted) {
+    if (!caretVisible()) return;
+    const QRect caret = caretRect();
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.fillRect(caretRect(), Qt::white);
+    painter.fillRect(caret, Qt::white);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    caretInk_ += painted & caret;
 }
 
 }  // namespace veyrin

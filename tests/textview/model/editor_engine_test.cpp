@@ -200,6 +200,21 @@ TEST_F(EngineTest, VerticalMoveNeverStopsInsideADoubleByteCharacter) {
     EXPECT_EQ(caret(), (TBufferCoord{1, 2}));
 }
 
+// Only a trail byte moves the column left: among a tab's filler cells the caret stops before the
+// tab, not before the character ahead of it.
+TEST_F(EngineTest, VerticalMoveOntoATabsFillerStopsBeforeTheTab) {
+    load({"abcdefghij", g("床") + "\tx", "ab\tcd", "a\tbcdef"});
+    caretAt(6, 1);  // display column 6 lies in the tab's fillers (columns 3..8) on both lines below
+    engine.executeCommand(ecDown);
+    EXPECT_EQ(caret(), (TBufferCoord{3, 2}));
+    engine.executeCommand(ecDown);
+    EXPECT_EQ(caret(), (TBufferCoord{3, 3}));
+    view.setTabWidth(3);  // spaces, not tab bytes, fill a tab of an odd width: columns 2..3 below
+    caretAt(3, 3);
+    engine.executeCommand(ecDown);
+    EXPECT_EQ(caret(), (TBufferCoord{2, 4}));
+}
+
 // The position after a row's last character opens the next row, so End on an upper row stops
 // before it; on a line's last row End goes after the last byte.
 TEST_F(EngineTest, HomeAndEndStayOnTheDisplayRow) {

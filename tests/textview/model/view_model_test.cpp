@@ -94,6 +94,19 @@ TEST_F(ViewModelTest, PositionsAreHeldToTheTextAndTheCaretToTheWholeRows) {
     EXPECT_EQ(view.topLine(), view.rowCount() - view.linesInWindow() + 1);
 }
 
+TEST_F(ViewModelTest, ACaretAmongHangingBlanksIsShownInsideTheTextArea) {
+    view.setWordWrap(true, 40);  // as wide as the text area
+    lines.LoadFromBytes(std::string(40, 'a') + std::string(20, ' ') + "\n" + std::string(40, 'b') + "   c");
+    ASSERT_EQ(view.rowLength(1), 60);  // the blanks hang on the one row of the first line
+    view.moveCaret({61, 1}, false);
+    EXPECT_EQ(view.shownCaretPosition(), (TDisplayCoord{41, 1}));
+    view.moveCaret({43, 2}, false);  // among the blanks hanging on the second line's first row
+    EXPECT_EQ(view.bufferToDisplay(view.caret()), (TDisplayCoord{43, 2}));
+    EXPECT_EQ(view.shownCaretPosition(), (TDisplayCoord{41, 2}));
+    view.moveCaret({12, 2}, false);
+    EXPECT_EQ(view.shownCaretPosition(), (TDisplayCoord{12, 2}));
+}
+
 // However a change reaches the lines, the undo history either records it or starts anew.
 TEST_F(ViewModelTest, ChangesPastTheEngineClearTheHistory) {
     NoClipboard clipboard;

@@ -64,6 +64,28 @@ QColor darkestPixel(const QImage& image, const QRect& area) {
     return darkest;
 }
 
+// Pixels of the area darker than any paper, ruled line or active-line colour.
+int darkPixels(const QImage& image, const QRect& area) {
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+    }
+    return dark;
+}
+
+// Gathers what the paint events of a widget covered.
+class PaintedRegion : public QObject {
+public:
+    explicit PaintedRegion(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion region;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
 }  // namespace
 
 class SynEditorTest : public QObject {
@@ -82,6 +104,14 @@ private:
     }
 
     QImage paint(TSynEditor& view) { return view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // What the window shows once the pending paints are done: only what was repainted is new,
+    // unlike grab(). The update request is sent at once, not left to the window's update timer.
+    QImage onScreen(TSynEditor& view) {
+        QCoreApplication::processEvents();
+        QEvent flush(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(view.window(), &flush);
+        return view.window()->screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
 
 private slots:
     void initTestCase() { installFontSubstitutions(); }
@@ -185,12 +215,10 @@ private slots:
         QVERIFY(view);
         view->setCaretXY({1, 30});  // the active row stays out of the first pages
         view->setTopLine(1);
-        QCoreApplication::processEvents();
-        QImage before = view->window()->screen()->grabWindow(view->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        QImage before = onScreen(*view);
         view->setTopLine(2);
         QCOMPARE(view->topLine(), 2);
-        QCoreApplication::processEvents();
-        QImage after = view->window()->screen()->grabWindow(view->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        QImage after = onScreen(*view);
         QCOMPARE(after.copy(0, 0, 300, 7 * 26), before.copy(0, 26, 300, 7 * 26));
         // The scrolled picture equals a fresh paint of the same state.
         QCOMPARE(after.copy(0, 0, 300, 8 * 26 + 5), paint(*view).copy(0, 0, 300, 8 * 26 + 5));
@@ -317,6 +345,39 @@ private slots:
         QCOMPARE(view->caretXY(), (TBufferCoord{42, 1}));
         QTest::keyClick(view.get(), Qt::Key_Left, Qt::ShiftModifier);
         QCOMPARE(view->selectedText(), chinese(1));
+    }
+
+    void theCaretLeavesNoTrailWhenItMovesOrScrolls() {
+        // Rows of blanks only where the view looks: every dark pixel on screen belongs to a caret.
+        std::string text;
+        for (int i = 0; i < 12; ++i) text += std::string(30, ' ') + "\r\n";
+        text += "end";  // trailing blank lines would be dropped
+        auto view = makeView(300, 5 * 26, text);
+        QVERIFY(view);
+        view->activateWindow();
+        view->setFocus();
+        QTRY_VERIFY(view->hasFocus());
+        const QRect viewArea(0, 0, 300, 5 * 26);
+        const int oneCaret = 2 * (view->textHeight() - 2);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(2 + 6 * 6, 5));
+        QCOMPARE(darkPixels(onScreen(*view), viewArea), oneCaret);
+        const auto caretNow = [&view] { return view->inputMethodQuery(Qt::ImCursorRectangle).toRect(); };
+        // Moves within the row repaint the old caret's place, not only the new one.
+        for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_End, Qt::Key_Home}) {
+            const QRect old = caretNow();
+            PaintedRegion painted(view->viewport());
+            QTest::keyClick(view.get(), Qt::Key(key));
+            QCOMPARE(darkPixels(onScreen(*view), viewArea), oneCaret);
+            QVERIFY((QRegion(old) - painted.region).isEmpty());
+        }
+        // Moves that scroll the view carry the old caret's pixels along with the text.
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(view.get(), Qt::Key_Down);
+            QCOMPARE(darkPixels(onScreen(*view), viewArea), oneCaret);
+        }
+        QVERIFY(view->topLine() > 1);
+        QTest::keyClick(view.get(), Qt::Key_Down, Qt::ControlModifier);  // scrolls without moving the caret
+        QCOMPARE(darkPixels(onScreen(*view), viewArea), oneCaret);
     }
 
     void imeCursorRectangleFollowsTheCaret() {
