@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "textview/model/word_wrap_plugin.h"
+#include "windows/model/chinese_line_breaking.h"
 
 namespace veyrin {
 namespace {
@@ -17,30 +17,22 @@ bool endsWithNoCase(std::string_view text, std::string_view suffix) {
 // 96 dots per inch: 1 mm is 96 / 25.4 pixels, rounded to the nearest.
 int millimetres(int mm) { return (mm * 960 + 127) / 254; }
 
-TExportRow placeRow(int line, int start, int length, int top, const TExportGrid& grid) {
+TExportRow placeRow(const TTypesetRow& set, int textLeft, int top, const TExportGrid& grid) {
     TExportRow row;
-    row.line = line;
-    row.start = start;
-    row.length = length;
+    row.line = set.line;
+    row.start = set.start;
+    row.length = set.length;
+    row.left = textLeft + set.indent * grid.cellWidth;
     row.top = top;
     row.textTop = top + (grid.rowHeight - grid.textHeight) / 2;
     row.ruleY = top + grid.rowHeight - 1;
     return row;
 }
 
-// Calls place(line, start, length) for every row in order; an empty text gives one empty row.
-template <typename Place>
-void forEachRow(const TLineRows& rows, Place place) {
-    bool any = false;
-    for (size_t line = 0; line < rows.size(); ++line) {
-        int start = 0;
-        for (int length : rows[line]) {
-            place(static_cast<int>(line), start, length);
-            start += length;
-            any = true;
-        }
-    }
-    if (!any) place(0, 0, 0);
+// An empty text still gets a sheet of paper with one ruled row.
+const TTypesetRows& atLeastOneRow(const TTypesetRows& rows) {
+    static const TTypesetRows emptyText{TTypesetRow{0, 0, 0, 0, TExportRowKind::Prose}};
+    return rows.empty() ? emptyText : rows;
 }
 
 }  // namespace
@@ -56,26 +48,16 @@ TExportPaper a5Paper() {
     return TExportPaper{millimetres(148), millimetres(210), margin, margin, margin, margin};
 }
 
-TLineRows wrapForExport(const std::vector<std::string>& expandedLines, int columns) {
-    TLineRows rows;
-    rows.reserve(expandedLines.size());
-    for (const std::string& line : expandedLines) {
-        if (columns <= 0) {
-            rows.push_back({static_cast<int>(line.size())});
-            continue;
-        }
-        std::vector<std::uint8_t> lengths = TSynWordWrapPlugin::wrapLine(line, columns);
-        rows.emplace_back(lengths.begin(), lengths.end());
-    }
-    return rows;
-}
-
 int exportColumns(const TExportGrid& grid, const TExportPaper& paper) {
     const int writable = paper.width - paper.marginLeft - paper.marginRight;
     return grid.cellWidth > 0 ? std::max(1, writable / grid.cellWidth) : 1;
 }
 
-TExportLayout layoutPages(const TLineRows& rows, const TExportGrid& grid, const TExportPaper& paper) {
+int sheetColumns(const TExportGrid& grid, int width, int textLeft) {
+    return grid.cellWidth > 0 ? std::max(1, (width - textLeft) / grid.cellWidth - kHangingCells) : 1;
+}
+
+TExportLayout layoutPages(const TTypesetRows& rows, const TExportGrid& grid, const TExportPaper& paper) {
     TExportLayout layout;
     layout.pageWidth = paper.width;
     layout.pageHeight = paper.height;
@@ -85,27 +67,29 @@ TExportLayout layoutPages(const TLineRows& rows, const TExportGrid& grid, const 
     layout.columns = exportColumns(grid, paper);
     const int writableHeight = paper.height - paper.marginTop - paper.marginBottom;
     layout.rowsPerPage = grid.rowHeight > 0 ? std::max(1, writableHeight / grid.rowHeight) : 1;
-    forEachRow(rows, [&](int line, int start, int length) {
-        if (layout.pages.empty() || static_cast<int>(layout.pages.back().rows.size()) == layout.rowsPerPage)
-            layout.pages.emplace_back();
+    for (const TTypesetRow& row : atLeastOneRow(rows)) {
+        const bool pageFull =
+            layout.pages.empty() || static_cast<int>(layout.pages.back().rows.size()) == layout.rowsPerPage;
+        // The page break already sets the poem apart.
+        if (pageFull && row.kind == TExportRowKind::Gap && !layout.pages.empty()) continue;
+        if (pageFull) layout.pages.emplace_back();
         const int index = static_cast<int>(layout.pages.back().rows.size());
-        layout.pages.back().rows.push_back(placeRow(line, start, length, paper.marginTop + index * grid.rowHeight, grid));
-    });
+        layout.pages.back().rows.push_back(placeRow(row, layout.textLeft, paper.marginTop + index * grid.rowHeight, grid));
+    }
     return layout;
 }
 
-TExportLayout layoutSheet(const TLineRows& rows, const TExportGrid& grid, int width, int textLeft) {
+TExportLayout layoutSheet(const TTypesetRows& rows, const TExportGrid& grid, int width, int textLeft) {
     TExportLayout layout;
     layout.pageWidth = width;
     layout.textLeft = textLeft;
     layout.ruleLeft = textLeft;
     layout.ruleRight = width;
-    layout.columns = grid.cellWidth > 0 ? std::max(1, (width - textLeft) / grid.cellWidth) : 1;
+    layout.columns = sheetColumns(grid, width, textLeft);
     layout.pages.emplace_back();
     std::vector<TExportRow>& sheet = layout.pages.back().rows;
-    forEachRow(rows, [&](int line, int start, int length) {
-        sheet.push_back(placeRow(line, start, length, static_cast<int>(sheet.size()) * grid.rowHeight, grid));
-    });
+    for (const TTypesetRow& row : atLeastOneRow(rows))
+        sheet.push_back(placeRow(row, textLeft, static_cast<int>(sheet.size()) * grid.rowHeight, grid));
     layout.pageHeight = static_cast<int>(sheet.size()) * grid.rowHeight;
     return layout;
 }

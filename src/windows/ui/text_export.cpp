@@ -49,10 +49,10 @@ PaperLook lookOf(const TSynEditor& view) {
 void paintPage(QPainter& painter, const PaperLook& look, const TExportLayout& layout, const TExportPage& page) {
     painter.fillRect(QRect(0, 0, layout.pageWidth, layout.pageHeight), look.paper);
     for (const TExportRow& row : page.rows) {
-        if (row.line < static_cast<int>(look.lines.size()) && row.length > 0) {
+        if (row.line >= 0 && row.line < static_cast<int>(look.lines.size()) && row.length > 0) {
             std::string_view text = std::string_view(look.lines[static_cast<size_t>(row.line)])
                                         .substr(static_cast<size_t>(row.start), static_cast<size_t>(row.length));
-            drawGbkCells(painter, look.font, text, 0, text.size(), layout.textLeft, look.grid.cellWidth,
+            drawGbkCells(painter, look.font, text, 0, text.size(), row.left, look.grid.cellWidth,
                          row.textTop + look.ascent, look.ink);
         }
         if (look.ruled) {
@@ -70,7 +70,7 @@ QByteArray exportPdf(const TSynEditor& view) {
     const PaperLook look = lookOf(view);
     const TExportPaper paper = a5Paper();
     const TExportLayout layout =
-        layoutPages(wrapForExport(look.lines, exportColumns(look.grid, paper)), look.grid, paper);
+        layoutPages(typesetForExport(look.lines, exportColumns(look.grid, paper)), look.grid, paper);
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -92,10 +92,9 @@ QByteArray exportPdf(const TSynEditor& view) {
 
 QImage exportPicture(const TSynEditor& view) {
     const PaperLook look = lookOf(view);
-    const TSynWordWrapPlugin* wrap = view.displayMap().plugin();
     const int width = view.viewport()->width();
-    const TExportLayout layout =
-        layoutSheet(wrapForExport(look.lines, wrap ? wrap->wrapColumn() : 0), look.grid, width, view.textLeft());
+    const int columns = sheetColumns(look.grid, width, view.textLeft());
+    const TExportLayout layout = layoutSheet(typesetForExport(look.lines, columns), look.grid, width, view.textLeft());
     QImage picture(layout.pageWidth, layout.pageHeight, QImage::Format_RGB32);
     QPainter painter(&picture);
     paintPage(painter, look, layout, layout.pages.front());

@@ -1,7 +1,8 @@
 #pragma once
 // 导出: the reading view's text on ruled letter paper, as A5 PDF pages (the view's face embedded,
 // the text selectable) or as one PNG picture of the whole text at the view's width. Both use the
-// view's font, colours, row height and ruled-line setting, so the paper looks like the screen.
+// view's font, colours, row height and ruled-line setting, so the paper looks like the screen, but
+// the text is set afresh for the paper as a Chinese page sets it, not wrapped as the view wraps it.
 
 #include <QByteArray>
 #include <QImage>

@@ -270,7 +270,7 @@ private slots:
         QVERIFY2(info.contains(QStringLiteral("(A5)")), qPrintable(info));
         const TExportGrid grid{poem.view->charWidth(), poem.view->textHeight(), poem.view->rowHeight()};
         const int rows = static_cast<int>(lines.size());  // every line fits one row of an A5 page
-        const int perPage = layoutPages(TLineRows(1, {0}), grid, a5Paper()).rowsPerPage;
+        const int perPage = layoutPages(TTypesetRows{}, grid, a5Paper()).rowsPerPage;
         const int pages = (rows + perPage - 1) / perPage;
         QVERIFY2(pages > 1, "the text should need more than one page");
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))), qPrintable(info));
@@ -291,14 +291,19 @@ private slots:
         const QString file = pathIn(dir, "poem.PNG");
         exportViewToFile(*poem.view, file);
         QImage picture(file);
-        QCOMPARE(picture.size(), QSize(poem.view->viewport()->width(), poem.view->rowCount() * poem.view->rowHeight()));
+        // Set afresh for the sheet, so its rows are not the view's.
+        const TExportGrid grid{poem.view->charWidth(), poem.view->textHeight(), poem.view->rowHeight()};
+        const int width = poem.view->viewport()->width();
+        const TTypesetRows set = typesetForExport(gbkLines(lines), sheetColumns(grid, width, poem.view->textLeft()));
+        const int rows = static_cast<int>(set.size());
+        QCOMPARE(picture.size(), QSize(width, rows * poem.view->rowHeight()));
 
         // Ruled letter paper: the silver rule on each row's bottom pixel row, paper above it.
         const int x = picture.width() - 1;
         const QRgb rule = toQColor(poem.view->LineDivider().Color()).rgb();
         const QRgb paper = toQColor(poem.view->color()).rgb();
         const int rh = poem.view->rowHeight();
-        for (int row = 0; row < poem.view->rowCount(); ++row) {
+        for (int row = 0; row < rows; ++row) {
             QCOMPARE(picture.pixel(x, row * rh + rh - 1), rule);
             QCOMPARE(picture.pixel(x, row * rh + rh - 2), paper);
         }
