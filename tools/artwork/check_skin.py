@@ -17,6 +17,19 @@ EXPECTED = {
     "controlsmask.bmp": (53, 31, 1, None),
 }
 MASK_INSIDE = (5, 4, 183, 124)
+# Every bitmap also comes at 2x and 3x (NAME@2x.bmp, NAME@3x.bmp), exactly that many times the size.
+DENSITIES = (1, 2, 3)
+
+
+def bitmap_errors(path, width, height, bits, size):
+    data = path.read_bytes()
+    file_size, = struct.unpack_from("<I", data, 2)
+    w, h = struct.unpack_from("<ii", data, 18)
+    bpp, = struct.unpack_from("<H", data, 28)
+    if data[:2] != b"BM" or (w, abs(h), bpp) != (width, height, bits) or file_size != len(data) \
+            or (size is not None and file_size != size):
+        return [f"{path.name}: {w}x{h} {bpp}-bit, {file_size} bytes"]
+    return []
 
 
 def mono_pixel_is_black(data, x, y):
@@ -32,13 +45,10 @@ def main(folder):
     folder = Path(folder)
     errors = []
     for name, (width, height, bits, size) in EXPECTED.items():
-        data = (folder / name).read_bytes()
-        file_size, = struct.unpack_from("<I", data, 2)
-        w, h = struct.unpack_from("<ii", data, 18)
-        bpp, = struct.unpack_from("<H", data, 28)
-        if data[:2] != b"BM" or (w, abs(h), bpp) != (width, height, bits) or file_size != len(data) \
-                or (size is not None and file_size != size):
-            errors.append(f"{name}: {w}x{h} {bpp}-bit, {file_size} bytes")
+        for scale in DENSITIES:
+            file = name if scale == 1 else name.replace(".bmp", f"@{scale}x.bmp")
+            errors += bitmap_errors(folder / file, width * scale, height * scale, bits,
+                                    size if scale == 1 else None)
     mask = (folder / "mask.bmp").read_bytes()
     left, top, right, bottom = MASK_INSIDE
     if not all(mono_pixel_is_black(mask, x, y) for y in range(top, bottom) for x in range(left, right)):
@@ -51,7 +61,7 @@ def main(folder):
         errors.append(f"skin.ini: {len(sections)} sections")
     for e in errors:
         print(e, file=sys.stderr)
-    print(f"{len(EXPECTED)} bitmaps and skin.ini ({len(sections)} sections): "
+    print(f"{len(EXPECTED)} bitmaps at {len(DENSITIES)} densities and skin.ini ({len(sections)} sections): "
           + ("problems above" if errors else "all as expected"))
     return 1 if errors else 0
 

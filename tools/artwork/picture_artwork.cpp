@@ -7,6 +7,11 @@
 // and then laid on the white of the buttons; only fully empty pixels get the key colour, and a
 // drawn pixel that happens to equal the key is nudged by one step so it never turns see-through.
 //
+// Every picture is drawn once for each screen density (1, 2 and 3 device pixels a design pixel)
+// from the same drawing code: the canvas carries the density as its device pixel ratio, so the
+// painter works in design pixels and the 2x and 3x files hold real detail, not a blow-up. The
+// pixel-art parts (the arrow glyphs, the small icon's strokes, the key pixel) stay whole blocks.
+//
 // Light comes from the top left throughout: gradients run light to dark from there, gloss sits
 // on the upper left, outlines are darkest on the lower right.
 
@@ -28,6 +33,14 @@
 namespace {
 
 QString outputDir;
+int density = 1;  // device pixels a design pixel for the pictures being drawn
+
+// "cut.bmp" at 2x is "cut@2x.bmp", beside the 1x file where the program's density lookup finds it.
+QString densityName(const QString& name) {
+    if (density == 1) return name;
+    const qsizetype dot = name.lastIndexOf('.');
+    return name.left(dot) + QStringLiteral("@%1x").arg(density) + name.mid(dot);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Output
@@ -55,14 +68,16 @@ QImage keyed(const QImage& canvas, KeyColour key) {
             out.setPixel(x, y, c);
         }
     }
-    out.setPixel(0, out.height() - 1, keyValue);  // the see-through colour is read from here
+    // The see-through colour is read from the bottom-left pixel; it covers one whole design pixel.
+    for (int y = out.height() - density; y < out.height(); ++y)
+        for (int x = 0; x < density; ++x) out.setPixel(x, y, keyValue);
     return out;
 }
 
 // Qt's writer always stores 24 bits a pixel; the 32-bit pictures must really be 32-bit.
 void writeBmp(const QImage& image, int bitsPerPixel, const QString& name) {
     const QByteArray b = artwork::bmpFileBytes(image, bitsPerPixel);
-    QFile file(outputDir + "/" + name);
+    QFile file(outputDir + "/" + densityName(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(b) != b.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
         std::exit(1);
@@ -71,8 +86,9 @@ void writeBmp(const QImage& image, int bitsPerPixel, const QString& name) {
 
 using Drawing = std::function<void(QPainter&)>;
 
-QImage render(int width, int height, const Drawing& draw) {
-    QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage render(int width, int height, const Drawing& draw, int scale) {
+    QImage canvas(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(scale);
     canvas.fill(Qt::transparent);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
@@ -84,7 +100,7 @@ QImage render(int width, int height, const Drawing& draw) {
 
 void buttonPicture(const QString& name, int width, int height, int bits, const Drawing& draw) {
     KeyColour key = bits == 32 ? KeyColour::Magenta : KeyColour::White;
-    writeBmp(keyed(render(width, height, draw), key), bits, name);
+    writeBmp(keyed(render(width, height, draw, density), key), bits, name);
 }
 
 void savePng(const QImage& image, const QString& path) {
@@ -95,7 +111,7 @@ void savePng(const QImage& image, const QString& path) {
 }
 
 void pngPicture(const QString& name, int width, int height, const Drawing& draw) {
-    savePng(render(width, height, draw), outputDir + "/" + name);
+    savePng(render(width, height, draw, density), outputDir + "/" + densityName(name));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -500,12 +516,14 @@ void globe(QPainter& p) {
 // Spin edit arrows: 5 x 5 black triangles on olive, the see-through colour.
 
 void arrowGlyph(const QString& name, bool up) {
-    QImage image(5, 5, QImage::Format_RGB32);
+    QImage image(5 * density, 5 * density, QImage::Format_RGB32);
     image.fill(qRgb(0x80, 0x80, 0x00));
+    QPainter p(&image);
     for (int row = 0; row < 3; ++row) {
         int y = up ? 1 + row : 3 - row;
-        for (int x = 2 - row; x <= 2 + row; ++x) image.setPixel(x, y, qRgb(0, 0, 0));
+        p.fillRect((2 - row) * density, y * density, (2 * row + 1) * density, density, QColor(0, 0, 0));
     }
+    p.end();
     writeBmp(image, 24, name);
 }
 
@@ -709,20 +727,12 @@ void smallWindowIcon(QPainter& p) {
     p.setPen(hairline(QColor(0x9A, 0x80, 0x52)));
     p.setBrush(litFromTopLeft(paper, QColor(0xFF, 0xF8, 0xE6), QColor(0xEA, 0xD4, 0xA2)));
     p.drawRect(paper);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    for (int y : {1, 13}) {
-        p.setPen(QColor(0x4A, 0x22, 0x0C));
-        p.setBrush(QColor(0xA0, 0x56, 0x26));
-        p.drawRect(2, y, 11, 1);
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x2A, 0x26, 0x22));
+    // Pixel art: whole design pixels, so the 2x and 3x icons keep the same crisp strokes.
+    for (int y : {1, 13}) p.fillRect(QRect(2, y, 12, 2), QColor(0x4A, 0x22, 0x0C));
     for (int x : {10, 7}) {
-        for (int y : {4, 7, 10}) p.drawRect(x, y, 1, 2);
+        for (int y : {4, 7, 10}) p.fillRect(QRect(x, y, 1, 2), QColor(0x2A, 0x26, 0x22));
     }
-    p.setBrush(QColor(0xC8, 0x1E, 0x1E));
-    p.drawRect(5, 10, 1, 2);
-    p.drawRect(4, 10, 1, 2);
+    p.fillRect(QRect(4, 10, 2, 2), QColor(0xC8, 0x1E, 0x1E));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -737,15 +747,12 @@ void smallVerticalSheet(QPainter& p) {
     p.setPen(hairline(QColor(0x9A, 0x80, 0x52)));
     p.setBrush(litFromTopLeft(paper, QColor(0xFF, 0xFB, 0xF0), QColor(0xF0, 0xE0, 0xBC)));
     p.drawRect(paper);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor(0xE0, 0x84, 0x70));
-    for (int x : {4, 8, 12}) p.drawLine(x, 2, x, 13);
-    p.drawLine(4, 2, 12, 2);
-    p.drawLine(4, 13, 12, 13);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x2A, 0x26, 0x22));
-    for (int y : {4, 7, 10}) p.drawRect(10, y, 1, 2);
-    for (int y : {4, 7}) p.drawRect(6, y, 1, 2);
+    // The rules and the ink are pixel art: whole design pixels at every density.
+    const QColor rule(0xE0, 0x84, 0x70), ink(0x2A, 0x26, 0x22);
+    for (int x : {4, 8, 12}) p.fillRect(QRect(x, 2, 1, 12), rule);
+    for (int y : {2, 13}) p.fillRect(QRect(4, y, 9, 1), rule);
+    for (int y : {4, 7, 10}) p.fillRect(QRect(10, y, 1, 2), ink);
+    for (int y : {4, 7}) p.fillRect(QRect(6, y, 1, 2), ink);
 }
 
 // The traditional form of "fan" in ink on a paper tile, with a vermilion seal corner.
@@ -779,7 +786,7 @@ void desktopIcons(const QString& hicolorDir) {
         savePng(render(size, size, [size](QPainter& p) {
                     p.scale(size / 32.0, size / 32.0);
                     windowIcon(p);
-                }),
+                }, 1),
                 dir + "/veyrin.png");
     }
     const QString scalable = hicolorDir + "/scalable/apps";
@@ -796,16 +803,8 @@ void desktopIcons(const QString& hicolorDir) {
     }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: picture_artwork OUTPUT_DIR HICOLOR_ICON_DIR\n");
-        return 2;
-    }
-    outputDir = QString::fromLocal8Bit(argv[1]);
-
+// Every picture of the program at the current density.
+void drawAll() {
     buttonPicture("back.bmp", 27, 28, 24, [](QPainter& p) { roundArrowButton(p, true); });
     buttonPicture("forward.bmp", 27, 28, 24, [](QPainter& p) { roundArrowButton(p, false); });
     buttonPicture("cut.bmp", 32, 32, 32, scissors);
@@ -833,6 +832,19 @@ int main(int argc, char** argv) {
 
     pngPicture("veyrin_32.png", 32, 32, windowIcon);
     pngPicture("veyrin_16.png", 16, 16, smallWindowIcon);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: picture_artwork OUTPUT_DIR HICOLOR_ICON_DIR\n");
+        return 2;
+    }
+    outputDir = QString::fromLocal8Bit(argv[1]);
+
+    for (density = 1; density <= 3; ++density) drawAll();
     desktopIcons(QString::fromLocal8Bit(argv[2]));
     return 0;
 }

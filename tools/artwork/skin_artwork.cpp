@@ -10,6 +10,12 @@
 //
 // The frame blends a caption button's normal look (in the frame picture) into its hot look (in
 // active picture 0) pixel by pixel, so both are drawn on the same crop of the caption bar.
+//
+// Every bitmap is drawn at 1x, 2x and 3x (NAME.bmp, NAME@2x.bmp, NAME@3x.bmp) from the same
+// drawing code: the canvas carries the density as its device pixel ratio and skin.ini's
+// rectangles, in design pixels, cut the same pieces from each at density times the coordinates.
+// The outline and the masks follow the true rounded shape at each density; the outline and its
+// bevel stay one design pixel wide.
 
 #include <QFile>
 #include <QGuiApplication>
@@ -35,6 +41,7 @@ namespace {
 using namespace skinart;
 
 QString outputDir;
+int density = 1;  // device pixels a design pixel for the pictures being drawn
 
 // ---------------------------------------------------------------------------------------------
 // Palette
@@ -72,7 +79,8 @@ const QColor kDisabled(0xBF, 0xB4, 0xA2);
 // Canvas and output
 
 QImage canvas(int width, int height, const QColor& fill) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * density, height * density, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(density);
     image.fill(fill);
     return image;
 }
@@ -89,7 +97,9 @@ void paint(QImage& image, const std::function<void(QPainter&)>& draw) {
 }
 
 void save(const QImage& image, int bitsPerPixel, std::string_view name) {
-    const QString path = outputDir + "/" + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    QString fileName = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    if (density > 1) fileName.insert(fileName.lastIndexOf('.'), QStringLiteral("@%1x").arg(density));
+    const QString path = outputDir + "/" + fileName;
     const QByteArray bytes = artwork::bmpFileBytes(image, bitsPerPixel);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
@@ -391,46 +401,63 @@ void captionButtonFace(QPainter& p, QSize size, Glyph g, Face face) {
 
 // A look of the button drawn on the caption bar crop it stands on.
 QImage captionButtonLook(const QImage& frameBackground, const Box& at, Glyph g, Face face) {
-    QImage look = frameBackground.copy(qrect(at));
-    paint(look, [&](QPainter& p) { captionButtonFace(p, look.size(), g, face); });
+    const QRect r = qrect(at);
+    QImage look = frameBackground.copy(QRect(r.topLeft() * density, r.size() * density));
+    look.setDevicePixelRatio(density);
+    paint(look, [&](QPainter& p) { captionButtonFace(p, r.size(), g, face); });
     return look;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Frame picture and mask
 
-// Inside the window's outline: the picture's rectangle with rounded corners.
+// Inside the window's outline: the picture's rectangle with rounded corners. Coordinates are
+// device pixels of the picture at the current density.
 bool insideShape(int x, int y) {
     auto outsideCorner = [](int px, int py, int radius) {
         if (px >= radius || py >= radius) return false;
         double dx = px + 0.5 - radius, dy = py + 0.5 - radius;
         return dx * dx + dy * dy > double(radius) * radius;
     };
-    const int rx = kFrameWidth - 1 - x, by = kFrameHeight - 1 - y;
-    return !(outsideCorner(x, y, kTopCornerRadius) || outsideCorner(rx, y, kTopCornerRadius) ||
-             outsideCorner(x, by, kBottomCornerRadius) || outsideCorner(rx, by, kBottomCornerRadius));
+    const int top = kTopCornerRadius * density, bottom = kBottomCornerRadius * density;
+    const int rx = kFrameWidth * density - 1 - x, by = kFrameHeight * density - 1 - y;
+    return !(outsideCorner(x, y, top) || outsideCorner(rx, y, top) || outsideCorner(x, by, bottom) ||
+             outsideCorner(rx, by, bottom));
 }
 
 bool insideAt(int x, int y) {
-    return x >= 0 && y >= 0 && x < kFrameWidth && y < kFrameHeight && insideShape(x, y);
+    return x >= 0 && y >= 0 && x < kFrameWidth * density && y < kFrameHeight * density && insideShape(x, y);
 }
 
+// Within one design pixel of the outside: the outline is a design pixel wide at every density.
 bool onOutline(int x, int y) {
-    return insideAt(x, y) && (!insideAt(x - 1, y) || !insideAt(x + 1, y) || !insideAt(x, y - 1) || !insideAt(x, y + 1));
+    if (!insideAt(x, y)) return false;
+    for (int d = 1; d <= density; ++d) {
+        if (!insideAt(x - d, y) || !insideAt(x + d, y) || !insideAt(x, y - d) || !insideAt(x, y + d)) return true;
+    }
+    return false;
+}
+
+// A pixel within one design pixel of the outline, seen from the side (dx, dy) points to.
+bool besideOutline(int x, int y, int dx, int dy) {
+    for (int d = 1; d <= density; ++d) {
+        if (onOutline(x + d * dx, y) || onOutline(x, y + d * dy)) return true;
+    }
+    return false;
 }
 
 // The outline in ink and, just inside it, a highlight facing up and left and a shade facing down
 // and right.
 void outlineAndBevel(QImage& image) {
-    for (int y = 0; y < kFrameHeight; ++y) {
-        for (int x = 0; x < kFrameWidth; ++x) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
             if (!insideShape(x, y)) {
                 image.setPixelColor(x, y, kInk);  // never shown: the mask cuts it away
             } else if (onOutline(x, y)) {
                 image.setPixelColor(x, y, kInk);
-            } else if (onOutline(x - 1, y) || onOutline(x, y - 1)) {
+            } else if (besideOutline(x, y, -1, -1)) {
                 image.setPixelColor(x, y, kHighlight);
-            } else if (onOutline(x + 1, y) || onOutline(x, y + 1)) {
+            } else if (besideOutline(x, y, 1, 1)) {
                 image.setPixelColor(x, y, kShade);
             }
         }
@@ -839,10 +866,24 @@ QImage controlSheet() {
 // The round button's outline: a pill of the picture's size.
 bool insideRoundButton(int x, int y) {
     const PictureSize size = kActivePictures[kRoundButtonMaskPicture];
-    const double r = size.height / 2.0;
-    const double cx = std::clamp(x + 0.5, r, size.width - r);
+    const double r = size.height * density / 2.0;
+    const double cx = std::clamp(x + 0.5, r, size.width * density - r);
     const double dx = x + 0.5 - cx, dy = y + 0.5 - r;
     return dx * dx + dy * dy <= r * r;
+}
+
+// Every bitmap of the skin at the current density.
+void savePictures() {
+    const QImage background = frameBackground();
+    save24(framePicture(background), kFramePictureFile);
+    save(monoMask(kFrameWidth * density, kFrameHeight * density, insideShape), 1, kMaskFile);
+    save24(buttonsPicture(background), kActivePictureFiles[0]);
+    save8(popupPicture(), kActivePictureFiles[1]);
+    save8(menuItemPicture(), kActivePictureFiles[2]);
+    save8(hintPicture(), kActivePictureFiles[3]);
+    save8(controlSheet(), kActivePictureFiles[4]);
+    const PictureSize roundMask = kActivePictures[kRoundButtonMaskPicture];
+    save(monoMask(roundMask.width * density, roundMask.height * density, insideRoundButton), 1, kActivePictureFiles[5]);
 }
 
 }  // namespace
@@ -855,16 +896,8 @@ int main(int argc, char** argv) {
     }
     outputDir = QString::fromLocal8Bit(argv[1]);
 
-    const QImage background = frameBackground();
-    save24(framePicture(background), kFramePictureFile);
-    save(monoMask(kFrameWidth, kFrameHeight, insideShape), 1, kMaskFile);
-    save24(buttonsPicture(background), kActivePictureFiles[0]);
-    save8(popupPicture(), kActivePictureFiles[1]);
-    save8(menuItemPicture(), kActivePictureFiles[2]);
-    save8(hintPicture(), kActivePictureFiles[3]);
-    save8(controlSheet(), kActivePictureFiles[4]);
-    const PictureSize roundMask = kActivePictures[kRoundButtonMaskPicture];
-    save(monoMask(roundMask.width, roundMask.height, insideRoundButton), 1, kActivePictureFiles[5]);
+    for (density = 1; density <= 3; ++density) savePictures();
+    density = 1;
 
     const std::string ini = skinIniText();
     QFile file(outputDir + "/skin.ini");

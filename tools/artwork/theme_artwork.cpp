@@ -3,6 +3,10 @@
 // pixels; shapes are drawn anti-aliased against the colour they are expected to sit on, and every
 // pixel the shape covers less than half is keyed out, so no pink fringe can appear.
 //
+// Each picture is drawn at 1x, 2x and 3x (NAME.png, NAME@2x.png, NAME@3x.png): the canvas carries
+// the density as its device pixel ratio, so the same drawing code, in design pixels, gives real
+// detail at every density, and frames stay exactly density times as wide.
+//
 // Usage: theme_artwork <output directory>
 
 #include <QColor>
@@ -30,8 +34,11 @@ QColor mix(const QColor& a, const QColor& b, double t) {
                             a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 
+int density = 1;  // device pixels a design pixel for the pictures being drawn
+
 QImage blank(int w, int h) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image(w * density, h * density, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(density);
     image.fill(Qt::transparent);
     return image;
 }
@@ -263,10 +270,9 @@ QImage macosRadioButton() {
 QImage macosComboButton() {
     QImage art = blank(16, 17);
     QPainter p(&art);
-    p.fillRect(art.rect(), vertical(0, 17, {{0.0, hex(0xDDEEFC)}, {0.5, hex(0xA7CDF3)}, {1.0, hex(0x7FB3E6)}}));
+    p.fillRect(QRect(0, 0, 16, 17), vertical(0, 17, {{0.0, hex(0xDDEEFC)}, {0.5, hex(0xA7CDF3)}, {1.0, hex(0x7FB3E6)}}));
     p.fillRect(QRect(0, 0, 16, 8), QColor(255, 255, 255, 70));
-    p.setPen(hex(0x5F8FC2));
-    p.drawLine(0, 0, 0, 16);
+    p.fillRect(QRect(0, 0, 1, 17), hex(0x5F8FC2));  // one design pixel wide at every density
     p.end();
     return flatten(art, Qt::white, false);
 }
@@ -290,9 +296,8 @@ QImage winxpComboButton() {
 QImage titleStrip(int height, std::initializer_list<std::pair<double, QColor>> stops, const QColor& lastRow) {
     QImage art = blank(1, height);
     QPainter p(&art);
-    p.fillRect(art.rect(), vertical(0, height, stops));
-    p.setPen(lastRow);
-    p.drawPoint(0, height - 1);
+    p.fillRect(QRect(0, 0, 1, height), vertical(0, height, stops));
+    p.fillRect(QRect(0, height - 1, 1, 1), lastRow);
     p.end();
     return flatten(art, Qt::white, false);
 }
@@ -323,7 +328,8 @@ QImage panelButton() {
 }
 
 bool save(const QImage& image, const QDir& dir, const char* name) {
-    const QString path = dir.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    const QString suffix = density == 1 ? QString() : QStringLiteral("@%1x").arg(density);
+    const QString path = dir.filePath(QString::fromLatin1(name) + suffix + QStringLiteral(".png"));
     if (!image.convertToFormat(QImage::Format_RGB32).save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
@@ -331,19 +337,8 @@ bool save(const QImage& image, const QDir& dir, const char* name) {
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output directory>\n", argv[0]);
-        return 2;
-    }
-    QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.exists() && !QDir().mkpath(dir.path())) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
+// Every theme picture at the current density.
+bool saveAll(const QDir& dir) {
     const std::vector<std::pair<const char*, QImage>> pictures = {
         {"MACOS_BUTTON", macosButton()},
         {"WINXP_BUTTON", winxpButton()},
@@ -371,5 +366,23 @@ int main(int argc, char** argv) {
     };
     bool ok = true;
     for (const auto& [name, image] : pictures) ok = save(image, dir, name) && ok;
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output directory>\n", argv[0]);
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.exists() && !QDir().mkpath(dir.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    bool ok = true;
+    for (density = 1; density <= 3; ++density) ok = saveAll(dir) && ok;
     return ok ? 0 : 1;
 }

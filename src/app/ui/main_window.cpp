@@ -16,6 +16,7 @@
 #include "app/model/line_file_forms.h"
 #include "app/model/settings_file.h"
 #include "app/ui/veyrin_application.h"
+#include "controls/ui/density_picture.h"
 #include "controls/ui/flat_speed_button.h"
 #include "controls/ui/flat_spin_edit.h"
 #include "controls/ui/plain_memo.h"
@@ -229,7 +230,7 @@ void TForm1::buildPictureButtons() {
         button->setCaption(gbk::fromUtf8(spec.caption));
         button->setColor(clWhite);
         button->setGlyphLayout(TButtonLayout::blGlyphTop);
-        button->setGlyph(mainPicture(spec.picture));
+        button->setGlyph(mainPicture(spec.picture, pictureDensity(*button)));
         *spec.button = button;
     }
 }

@@ -12,6 +12,7 @@
 
 #include "controls/model/color_shading.h"
 #include "controls/ui/accessible_controls.h"
+#include "controls/ui/density_picture.h"
 #include "controls/ui/parent_color.h"
 #include "controls/ui/speed_button_hover_tracker.h"
 #include "platform/ui/embossed_text.h"
@@ -29,6 +30,7 @@ QPoint eventPoint(const QMouseEvent* event) {
 // The glyph's see-through colour is the colour of its bottom-left pixel.
 QImage withTransparentKey(const QImage& picture, QRgb key) {
     QImage out = picture.convertToFormat(QImage::Format_ARGB32);
+    out.setDevicePixelRatio(picture.devicePixelRatio());
     for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x) {
@@ -39,7 +41,7 @@ QImage withTransparentKey(const QImage& picture, QRgb key) {
 }
 
 // The classic engraved look: the picture's darker shapes in the button shadow colour, with a
-// highlight copy one pixel right and down. Light parts of the picture drop out.
+// highlight copy one design pixel right and down. Light parts of the picture drop out.
 QImage embossedPicture(const QImage& picture, QRgb key) {
     QImage shape(picture.size(), QImage::Format_ARGB32);
     shape.fill(Qt::transparent);
@@ -58,8 +60,11 @@ QImage embossedPicture(const QImage& picture, QRgb key) {
     tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
     tint.fillRect(highlight.rect(), toQColor(clBtnHighlight));
     tint.end();
-    painter.drawImage(1, 1, highlight);
+    const int step = int(picture.devicePixelRatio());
+    painter.drawImage(step, step, highlight);
     painter.drawImage(0, 0, shape);
+    painter.end();
+    out.setDevicePixelRatio(picture.devicePixelRatio());
     return out;
 }
 
@@ -88,7 +93,10 @@ void TFlatSpeedButton::setCaption(const std::string& gbkCaption) {
 
 void TFlatSpeedButton::setGlyph(const QImage& strip) {
     glyph_ = strip;
-    if (!glyph_.isNull()) numGlyphs_ = numGlyphsForStrip(glyph_.width(), glyph_.height(), numGlyphs_);
+    if (!glyph_.isNull()) {
+        const QSize size = logicalSize(glyph_);
+        numGlyphs_ = numGlyphsForStrip(size.width(), size.height(), numGlyphs_);
+    }
     update();
 }
 
@@ -246,7 +254,10 @@ void TFlatSpeedButton::click() {
 SpeedButtonLayout TFlatSpeedButton::currentLayout() const {
     SpeedButtonLayoutInput input;
     input.client = {width(), height()};
-    if (!glyph_.isNull()) input.glyph = {glyph_.width() / numGlyphs_, glyph_.height()};
+    if (!glyph_.isNull()) {
+        const QSize size = logicalSize(glyph_);
+        input.glyph = {size.width() / numGlyphs_, size.height()};
+    }
     if (!caption_.empty()) {
         QSize text = fontMetrics().size(Qt::TextShowMnemonic | Qt::TextSingleLine, gbkToQString(caption_));
         input.caption = {text.width(), text.height()};
@@ -263,7 +274,9 @@ QImage TFlatSpeedButton::pictureForState(SpeedButtonState state) const {
     const QRgb key = glyph_.pixel(0, glyph_.height() - 1);
     if (numGlyphs_ == 1 && state == SpeedButtonState::Disabled) return embossedPicture(glyph_, key);
     int index = glyphIndexForState(numGlyphs_, state);
-    return withTransparentKey(glyph_.copy(index * pictureWidth, 0, pictureWidth, glyph_.height()), key);
+    QImage picture = glyph_.copy(index * pictureWidth, 0, pictureWidth, glyph_.height());
+    picture.setDevicePixelRatio(glyph_.devicePixelRatio());
+    return withTransparentKey(picture, key);
 }
 
 void TFlatSpeedButton::paintBorder(QPainter& painter, SpeedButtonBorder border) const {

@@ -1,21 +1,24 @@
 #include "controls/ui/spin_button.h"
 
 #include "controls/model/spin_value_rules.h"
+#include "controls/ui/density_picture.h"
 
 namespace veyrin {
 namespace {
 
-QImage arrowGlyph(const char* resource) { return QImage(QString::fromLatin1(resource)); }
+QImage arrowGlyph(const char* resource, const QWidget& button) {
+    return densityImage(QString::fromLatin1(resource), pictureDensity(button));
+}
 
 }  // namespace
 
 TSpinButton::TSpinButton(QWidget* parent)
     : QWidget(parent), up_(new TTimerSpeedButton(this)), down_(new TTimerSpeedButton(this)), focusedButton_(up_) {
     setFocusPolicy(Qt::NoFocus);
-    up_->setGlyph(arrowGlyph(":/pictures/flatup.bmp"));
+    up_->setGlyph(arrowGlyph(":/pictures/flatup.bmp", *up_));
     up_->setGlyphLayout(TButtonLayout::blGlyphTop);
     up_->setMargin(2);
-    down_->setGlyph(arrowGlyph(":/pictures/flatdown.bmp"));
+    down_->setGlyph(arrowGlyph(":/pictures/flatdown.bmp", *down_));
     down_->setGlyphLayout(TButtonLayout::blGlyphBottom);
     down_->setMargin(2);
     for (TTimerSpeedButton* button : {up_, down_}) {

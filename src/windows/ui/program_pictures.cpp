@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "controls/ui/density_picture.h"
+
 namespace veyrin {
 namespace {
 
@@ -9,10 +11,10 @@ QString picturePath(const char* name) { return QStringLiteral(":/pictures/") + Q
 
 }  // namespace
 
-QImage mainPicture(MainPicture picture) {
+QImage mainPicture(MainPicture picture, int density) {
     static const char* const kNames[] = {"back.bmp", "forward.bmp", "cut.bmp", "copy.bmp", "paste.bmp",
                                          "font.bmp", "text_color.bmp", "back_color.bmp", "about.bmp"};
-    return QImage(picturePath(kNames[static_cast<int>(picture)]));
+    return densityImage(picturePath(kNames[static_cast<int>(picture)]), density);
 }
 
 QIcon toolBarPicture(int index) {

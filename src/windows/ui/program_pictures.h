@@ -10,7 +10,9 @@ namespace veyrin {
 
 enum class MainPicture { Back, Forward, Cut, Copy, Paste, Font, FontColor, Background, About };
 
-QImage mainPicture(MainPicture picture);
+// At density 2 or 3 the picture drawn for it, with that device pixel ratio. The tool-bar
+// pictures and the icon find their denser files by themselves (QIcon looks for NAME@2x).
+QImage mainPicture(MainPicture picture, int density = 1);
 // Tool-bar pictures by index: 0 cut, 1 copy, 2 paste, 3 undo, 5 delete.
 QIcon toolBarPicture(int index);
 // Tool-bar pictures of the reading window's later buttons, by name: "read_aloud", "stop_reading",

@@ -124,26 +124,34 @@ private slots:
         sections_ = parseIni(iniBytes_);
     }
 
+    // Each bitmap also comes drawn for denser screens, NAME@2x.bmp and NAME@3x.bmp beside it, in
+    // the same form at exactly that many times the size, so skin.ini's rectangles cut them alike.
     void bitmapsHaveTheFormatsThePackageStores_data() {
         QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("scale");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("bits");
         QTest::addColumn<int>("fileSize");  // 0: any
-        QTest::newRow("picture") << "picture" << QSize(188, 128) << 24 << 72246;
-        QTest::newRow("mask") << "mask" << QSize(188, 128) << 1 << 3134;
+        QList<std::tuple<QString, QSize, int, int>> bitmaps{{"picture", {188, 128}, 24, 72246}, {"mask", {188, 128}, 1, 3134}};
         const QList<QPair<QSize, int>> active{{{118, 141}, 24}, {{88, 80}, 8}, {{70, 116}, 8},
                                               {{42, 22}, 8},    {{516, 318}, 8}, {{53, 31}, 1}};
-        for (int i = 0; i < active.size(); ++i) {
-            QTest::newRow(qPrintable("active " + QString::number(i)))
-                << QString::number(i) << active[i].first << active[i].second << 0;
+        for (int i = 0; i < active.size(); ++i) bitmaps.append({QString::number(i), active[i].first, active[i].second, 0});
+        for (const auto& [key, size, bits, fileSize] : bitmaps) {
+            for (int scale : {1, 2, 3}) {
+                QTest::newRow(qPrintable(QString("%1 @%2x").arg(key).arg(scale)))
+                    << key << scale << size * scale << bits << (scale == 1 ? fileSize : 0);
+            }
         }
     }
     void bitmapsHaveTheFormatsThePackageStores() {
         QFETCH(QString, key);
+        QFETCH(int, scale);
         QFETCH(QSize, size);
         QFETCH(int, bits);
         QFETCH(int, fileSize);
-        const QByteArray bytes = readAll(value("PICTURES", key));
+        QString name = value("PICTURES", key);
+        if (scale > 1) name.insert(name.lastIndexOf('.'), QString("@%1x").arg(scale));
+        const QByteArray bytes = readAll(name);
         QVERIFY(bytes.size() > 54 && bytes.startsWith("BM"));
         const auto u16 = [&](int at) { return int(quint8(bytes[at])) | int(quint8(bytes[at + 1])) << 8; };
         QCOMPARE(u16(2) | u16(4) << 16, int(bytes.size()));  // the reader takes exactly this many bytes
