@@ -1,5 +1,6 @@
 #include "platform/ui/font_faces.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace veyrin {
@@ -25,6 +26,18 @@ QFont fontWithPixelSize(const QString& face, int pixels) {
     QFont font(face);
     font.setPixelSize(pixels);
     return font;
+}
+
+void setFontHeight(QFont& font, int height) {
+    if (height < 0) font.setPixelSize(-height);
+    if (height <= 0) return;
+    // The face's cell is taller than its characters, so the search starts at the cell height and
+    // shrinks; faces with a larger leading need a few more steps, never many.
+    for (int pixels = height; pixels > 1; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).height() <= height) return;
+    }
+    font.setPixelSize(1);
 }
 
 }  // namespace veyrin

@@ -14,4 +14,10 @@ int pointsToPixels(int points);
 // A font of the given face and pixel height, with the substitutions applied.
 QFont fontWithPixelSize(const QString& face, int pixels);
 
+// Sizes `font` (face and style already set) by a font description's height: a negative height is
+// the character height, which is Qt's pixel size; a positive one is the cell height, ascent plus
+// descent with the internal leading, so the pixel size is the largest whose cell fits it. Zero
+// keeps the face's default size.
+void setFontHeight(QFont& font, int height);
+
 }  // namespace veyrin

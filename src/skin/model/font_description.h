@@ -1,6 +1,6 @@
 #pragma once
-// A font as the skin components keep it: face, height in pixels (negative: character height),
-// style, colour and character set.
+// A font as the skin components keep it: face, height in pixels (negative: character height,
+// positive: cell height with the internal leading), style, colour and character set.
 
 #include <string>
 
@@ -19,8 +19,6 @@ struct FontDescription {
     SkinFontStyle style;
     TColor color = clWindowText;
     int charset = kDefaultCharset;
-    // The pixel size to draw with; Qt's pixel size is the character height either way.
-    int pixelHeight() const { return height < 0 ? -height : height; }
     friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 

@@ -62,16 +62,18 @@ double nextMorphFactor(double factor, bool hot) {
 bool morphPending(double factor, bool hot) { return hot ? factor < 1.0 : factor > 0.0; }
 
 ButtonLook buttonLook(const ButtonLookState& s) {
+    // A settled button (fully hot, or back at rest) shows its picture whole, not a blend at 1.
+    const bool blending = s.morphing && morphPending(s.morphFactor, s.hot);
     if (s.enabled && (s.windowActive || !s.hasInactiveRect) && s.inRestoreState && s.hasRestoreRect) {
         if (s.down && s.hot && s.hasRestoreDownRect) return ButtonLook::RestoreDown;
-        if (s.morphing && s.morphFactor > 0 && s.hasRestoreActiveRect) return ButtonLook::RestoreMorph;
+        if (blending && s.hasRestoreActiveRect) return ButtonLook::RestoreMorph;
         if (s.hot && s.hasRestoreActiveRect) return ButtonLook::RestoreHot;
         return ButtonLook::Restore;
     }
     if (!s.enabled && s.hasDisabledRect) return ButtonLook::Disabled;
     if (s.down && s.hot && s.hasDownRect) return ButtonLook::Down;
     if (s.enabled && !s.windowActive && s.hasInactiveRect) return ButtonLook::Inactive;
-    if (s.morphing && s.morphFactor > 0 && s.hasActiveRect) return ButtonLook::Morph;
+    if (blending && s.hasActiveRect) return ButtonLook::Morph;
     if (s.hot && s.hasActiveRect) return ButtonLook::Hot;
     return ButtonLook::Normal;
 }

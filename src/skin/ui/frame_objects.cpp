@@ -3,11 +3,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "platform/ui/font_faces.h"
 #include "platform/ui/gbk_qt.h"
 #include "platform/ui/qt_color.h"
 #include "skin/model/morph_blend.h"
 #include "skin/ui/business_skin_form.h"
+#include "skin/ui/skin_font.h"
 #include "skin/ui/skin_image.h"
 
 namespace veyrin {
@@ -73,7 +73,7 @@ void TbsActiveSkinObject::changed() {
 }
 
 void TbsActiveSkinObject::draw(QPainter& painter, bool single) {
-    if (morphing_ && morphFactor_ > 0) {
+    if (morphPending()) {
         drawBlend(painter, normalLook(), activePictureLook(activeRect_));
     } else if (hot_ && !activeRect_.isAbsent()) {
         drawFromActivePicture(painter, activeRect_);
@@ -258,12 +258,7 @@ void TbsSkinCaptionObject::setActive(bool active) {
 }
 
 QFont TbsSkinCaptionObject::captionFont() const {
-    QFont font = fontWithPixelSize(gbkToQString(data_.fontName), data_.fontHeight);
-    font.setBold(data_.fontStyle.bold);
-    font.setItalic(data_.fontStyle.italic);
-    font.setUnderline(data_.fontStyle.underline);
-    font.setStrikeOut(data_.fontStyle.strikeOut);
-    return font;
+    return skinFont(data_.fontName, data_.fontHeight, data_.fontStyle);
 }
 
 QRect TbsSkinCaptionObject::textRect() const {

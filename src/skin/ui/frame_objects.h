@@ -130,9 +130,9 @@ public:
     void setActive(bool active);
     // The title as it will be drawn (cut with "..." when too wide).
     QString shownText() const;
+    QFont captionFont() const;
 
 private:
-    QFont captionFont() const;
     QRect textRect() const;
 
     const TbsDataSkinCaption& data_;

@@ -1,20 +1,11 @@
 #include "skin/ui/menu_look.h"
 
-#include "platform/ui/font_faces.h"
 #include "platform/ui/qt_color.h"
+#include "skin/ui/skin_font.h"
 #include "skin/ui/skin_image.h"
 
 namespace veyrin {
 namespace {
-
-QFont skinItemFont(const TbsDataSkinMenuItem& item) {
-    QFont font = fontWithPixelSize(QString::fromStdString(item.fontName), item.fontHeight);
-    font.setBold(item.fontStyle.bold);
-    font.setItalic(item.fontStyle.italic);
-    font.setUnderline(item.fontStyle.underline);
-    font.setStrikeOut(item.fontStyle.strikeOut);
-    return font;
-}
 
 // The built-in look takes the classic menu colours of the fixed system palette.
 void setBuiltInColours(MenuLook& look) {
@@ -40,7 +31,7 @@ MenuLook makeMenuLook(const TbsSkinData* skinData, const MenuLookOptions& option
     const TbsDataSkinMenuItem& item = *look.skin.menuItem;
     look.popupPicture = toQImage(*look.skin.popupPicture);
     look.itemPicture = toQImage(*look.skin.itemPicture);
-    if (options.useSkinFont) look.font = skinItemFont(item);
+    if (options.useSkinFont) look.font = skinFont(item.fontName, item.fontHeight, item.fontStyle);
     look.textColor = toQColor(item.fontColor);
     look.activeTextColor = toQColor(item.activeFontColor);
     look.disabledTextColor = toQColor(item.unenabledFontColor);

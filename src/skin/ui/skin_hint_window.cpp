@@ -7,9 +7,9 @@
 #include <QScreen>
 #include <limits>
 
-#include "platform/ui/font_faces.h"
 #include "platform/ui/qt_color.h"
 #include "skin/model/skin_data.h"
+#include "skin/ui/skin_font.h"
 #include "skin/ui/skin_hint.h"
 #include "skin/ui/skin_image.h"
 
@@ -19,15 +19,6 @@ namespace {
 // The look the framework's own hints have when no hint component is active.
 const FontDescription& frameworkHintFont() {
     static const FontDescription font{"MS Sans Serif", -11, {}, clInfoText, kDefaultCharset};
-    return font;
-}
-
-QFont toQFont(const std::string& name, int pixelHeight, const SkinFontStyle& style) {
-    QFont font = fontWithPixelSize(QString::fromStdString(name), pixelHeight);
-    font.setBold(style.bold);
-    font.setItalic(style.italic);
-    font.setUnderline(style.underline);
-    font.setStrikeOut(style.strikeOut);
     return font;
 }
 
@@ -77,10 +68,10 @@ void TbsSkinHintWindow::takeCurrentLook() {
     if (skin_ != nullptr && component->useSkinFont()) {
         const TbsDataSkinHintWindow& hint = skin_->hintWindow();
         source_ = hintPictureSource(hint, picture->width, picture->height);
-        font_ = toQFont(hint.fontName, hint.fontHeight < 0 ? -hint.fontHeight : hint.fontHeight, hint.fontStyle);
+        font_ = skinFont(hint.fontName, hint.fontHeight, hint.fontStyle);
     } else {
         if (skin_ != nullptr) source_ = hintPictureSource(skin_->hintWindow(), picture->width, picture->height);
-        font_ = toQFont(fallback.name, fallback.pixelHeight(), fallback.style);
+        font_ = skinFont(fallback);
     }
     textColor_ = skin_ != nullptr ? skin_->hintWindow().fontColor : clInfoText;
     setFont(font_);

@@ -254,6 +254,32 @@ TEST(FrameObjectRules, LookChoiceOrder) {
     EXPECT_EQ(buttonLook(s), ButtonLook::RestoreHot);
 }
 
+TEST(FrameObjectRules, BlendOnlyWhileTheMorphIsUnderWay) {
+    ButtonLookState s;
+    s.hasActiveRect = true;
+    s.morphing = true;
+    s.hot = true;
+    s.morphFactor = 0.6;
+    EXPECT_EQ(buttonLook(s), ButtonLook::Morph);
+    s.morphFactor = 1.0;
+    EXPECT_EQ(buttonLook(s), ButtonLook::Hot);
+    // Pressing jumps to 1; without a down picture the hot one shows whole.
+    s.down = true;
+    EXPECT_EQ(buttonLook(s), ButtonLook::Hot);
+    s.down = false;
+    s.hot = false;
+    EXPECT_EQ(buttonLook(s), ButtonLook::Morph);
+    s.morphFactor = 0.0;
+    EXPECT_EQ(buttonLook(s), ButtonLook::Normal);
+
+    s.inRestoreState = s.hasRestoreRect = s.hasRestoreActiveRect = true;
+    s.hot = true;
+    s.morphFactor = 0.4;
+    EXPECT_EQ(buttonLook(s), ButtonLook::RestoreMorph);
+    s.morphFactor = 1.0;
+    EXPECT_EQ(buttonLook(s), ButtonLook::RestoreHot);
+}
+
 namespace {
 
 PixelBlock block(int w, int h, std::uint32_t colour) { return {w, h, std::vector<std::uint32_t>(static_cast<std::size_t>(w * h), colour)}; }

@@ -53,6 +53,21 @@ QRgb expectedTopStripPixel(const QImage& picture, const TbsFormInfo& f, int fram
     return picture.pixel(from + (x - from) % (to - from), y);
 }
 
+QImage opaque(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+// The object's hot picture as the skin gives it.
+QImage hotLookOf(const FrameHost& host, const TbsActiveSkinObject& object) {
+    const TbsSkinData* skin = host.skinForm().skinData();
+    for (const auto& description : skin->objects()) {
+        if (description->idName != object.idName()) continue;
+        const QImage picture = toQImage(*skin->activePicture(description->activePictureIndex));
+        return opaque(picture.copy(toQRect(description->activeSkinRect)));
+    }
+    qFatal("the skin has no description for %s", object.idName().c_str());
+}
+
+QImage shownLook(FrameHost& host, const TbsActiveSkinObject& object) { return opaque(host.grab(object.objectRect()).toImage()); }
+
 }  // namespace
 
 class SkinnedFrameTest : public QObject {
@@ -88,6 +103,14 @@ private slots:
         QCOMPARE(hint.shown, QStringList{QString::fromUtf8("关闭")});
         QTRY_COMPARE(close.morphFactor(), 1.0);
         QVERIFY(!host.skinForm().morphTimer().isActive());
+        // Settled, and pressed, the button shows its hot picture whole, not a blend.
+        const QImage hotLook = hotLookOf(host, close);
+        QCOMPARE(shownLook(host, close), hotLook);
+        QTest::mousePress(&host, Qt::LeftButton, {}, centre(close.objectRect()));
+        QCOMPARE(shownLook(host, close), hotLook);
+        QTest::mouseMove(&host, QPoint(150, 15));
+        QTest::mouseRelease(&host, Qt::LeftButton, {}, QPoint(150, 15));
+        QCOMPARE(host.closeRequests, 0);
         // The disabled maximise button never becomes hot.
         TbsActiveSkinObject& maximise = object(host, TbsStdCommand::cmMaximize);
         QTest::mouseMove(&host, centre(maximise.objectRect()));
