@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "controls/model/theme_table.h"
+#include "controls/ui/density_picture.h"
 #include "controls/ui/gbk_item_list_model.h"
 #include "controls/ui/theme_drawing.h"
 #include "platform/ui/gbk_qt.h"
@@ -163,7 +164,7 @@ void TsuiComboBox::hidePopup() {
 }
 
 void TsuiComboBox::paintEvent(QPaintEvent*) {
-    QImage buffer(size(), QImage::Format_RGB32);
+    QImage buffer = offscreenBuffer(*this);
     QPainter p(&buffer);
     p.fillRect(rect(), toQColor(m_color));
     p.setPen(toQColor(m_borderColor));
@@ -191,8 +192,8 @@ void TsuiComboBox::paintButton(QPainter& p) const {
                           : m_style == TsuiUIStyle::WinXP ? "WINXP_COMBOBOX_BUTTON"
                                                           : nullptr;
     if (picture) {
-        QImage image = themeBitmap(picture);
-        if (!image.isNull()) p.drawImage(button, image.scaled(button.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        const QImage image = themeBitmap(picture, pictureDensity(*this));
+        if (!image.isNull()) p.drawImage(button.topLeft(), stretchedTo(image, button.size()));
         return;
     }
     p.fillRect(button, toQColor(m_buttonColor));
