@@ -7,6 +7,7 @@
 #include "controls/model/panel_fold.h"
 #include "controls/model/theme_table.h"
 #include "controls/ui/density_picture.h"
+#include "controls/ui/pixel_lines.h"
 #include "controls/ui/theme_drawing.h"
 #include "platform/model/app_error.h"
 #include "platform/ui/qt_color.h"
@@ -152,8 +153,7 @@ void TsuiPanel::paintEvent(QPaintEvent*) {
     QImage buffer = offscreenBuffer(*this);
     QPainter p(&buffer);
     p.fillRect(rect(), toQColor(m_color));
-    p.setPen(toQColor(m_borderColor));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawPixelFrame(p, rect(), toQColor(m_borderColor));
 
     // m_strip is the 1x picture, whose height is the strip's design height; the picture drawn is
     // the one for this screen.

@@ -13,7 +13,7 @@ TEST(ScaledPieces, FramesOfADenserStripAreTheDesignFramesTimesTheScale) {
                       scaledBy(frameRect(50, 17, 3, index), scale))
                 << "scale " << scale << " frame " << index;
     EXPECT_EQ(scaledFrameRect(100, 34, 3, 3, 2), (PixelRect{64, 0, 96, 34}));
-    EXPECT_EQ(scaledFrameRect(75, 20, 0, 1, 3), (PixelRect{0, 0, 75, 20}));
+    EXPECT_EQ(scaledFrameRect(75, 21, 0, 1, 3), (PixelRect{0, 0, 75, 21}));
 }
 
 TEST(ScaledPieces, NinePatchAtAScaleCutsAtTheDesignCoordinatesTimesTheScale) {

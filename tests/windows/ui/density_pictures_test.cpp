@@ -51,6 +51,13 @@ QImage blownUp(const QImage& picture) {
     return picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
+// The pixels alone: QCOMPARE of images also compares their device pixel ratios.
+QImage rgb(const QImage& image) {
+    QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    pixels.setDevicePixelRatio(1);
+    return pixels;
+}
+
 Opaque notKey(const QImage& bitmap) {
     const QRgb key = bitmap.pixel(0, bitmap.height() - 1) | 0xFF000000u;
     return [key](QRgb p) { return (p | 0xFF000000u) != key; };
@@ -65,7 +72,6 @@ QImage grabbed(QWidget& widget) {
     return image;
 }
 
-QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
 // The 2x theme frame shows on screen, and where the artwork was drawn with finer detail the 1x
 // frame blown up to 2x does not: the control did not fall back to the 1x picture.
@@ -125,7 +131,7 @@ private slots:
     void spinArrowsStayWholeBlocks() {
         const QImage plain(":/pictures/flatup.bmp");
         const QImage dense(":/pictures/flatup@2x.bmp");
-        QCOMPARE(dense.convertToFormat(QImage::Format_RGB32), blownUp(plain).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(rgb(dense), rgb(blownUp(plain)));
         TSpinButton spin;
         spin.resize(15, 21);
         const QImage grab = grabbed(spin);
@@ -199,11 +205,17 @@ private slots:
         const QImage focused = rgb(button->grab().toImage());
         button->clearFocus();
         const QImage plain = rgb(button->grab().toImage());
-        const int row = 2 * button->focusedRectMargin();
-        const QRect dottedRow(row, row, 160 - 2 * row, 2);
-        QVERIFY2(focused.copy(dottedRow) != plain.copy(dottedRow), "no focus rectangle drawn");
-        QVERIFY(wholeBlocks(focused, dottedRow));
-        QVERIFY(wholeBlocks(focused, QRect(row, row, 2, 54 - 2 * row)));
+        // The button's own face is drawn in 2x detail; only what the focus changed must be blocks.
+        int dots = 0;
+        for (int y = 0; y < focused.height(); y += 2)
+            for (int x = 0; x < focused.width(); x += 2) {
+                int changed = 0;
+                for (const QPoint& d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+                    changed += focused.pixel(QPoint(x, y) + d) != plain.pixel(QPoint(x, y) + d);
+                QVERIFY2(changed == 0 || changed == 4, qPrintable(QStringLiteral("part of a dot at %1,%2").arg(x).arg(y)));
+                dots += changed / 4;
+            }
+        QVERIFY2(dots > 20, "no focus rectangle drawn");
     }
 
     void everyPictureHasItsDenserFiles_data() {
