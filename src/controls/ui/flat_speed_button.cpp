@@ -15,6 +15,7 @@
 #include "controls/ui/density_picture.h"
 #include "controls/ui/parent_color.h"
 #include "controls/ui/speed_button_hover_tracker.h"
+#include "controls/ui/theme_drawing.h"
 #include "platform/ui/embossed_text.h"
 #include "platform/ui/gbk_qt.h"
 #include "platform/ui/qt_color.h"
@@ -270,13 +271,10 @@ SpeedButtonLayout TFlatSpeedButton::currentLayout() const {
 }
 
 QImage TFlatSpeedButton::pictureForState(SpeedButtonState state) const {
-    const int pictureWidth = glyph_.width() / numGlyphs_;
     const QRgb key = glyph_.pixel(0, glyph_.height() - 1);
     if (numGlyphs_ == 1 && state == SpeedButtonState::Disabled) return embossedPicture(glyph_, key);
     int index = glyphIndexForState(numGlyphs_, state);
-    QImage picture = glyph_.copy(index * pictureWidth, 0, pictureWidth, glyph_.height());
-    picture.setDevicePixelRatio(glyph_.devicePixelRatio());
-    return withTransparentKey(picture, key);
+    return withTransparentKey(copyFrame(glyph_, numGlyphs_, index + 1), key);
 }
 
 void TFlatSpeedButton::paintBorder(QPainter& painter, SpeedButtonBorder border) const {

@@ -10,6 +10,7 @@
 
 #include "controls/model/color_shading.h"
 #include "controls/ui/accessible_controls.h"
+#include "controls/ui/pixel_lines.h"
 #include "controls/ui/control_beep.h"
 #include "controls/ui/parent_color.h"
 #include "controls/ui/spin_button.h"
@@ -338,8 +339,7 @@ void TFlatSpinEditInteger::leaveEvent(QEvent* event) {
 void TFlatSpinEditInteger::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(currentBackground()));
-    painter.setPen(toQColor(colorBorder_));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawPixelFrame(painter, rect(), toQColor(colorBorder_));
 }
 
 }  // namespace veyrin

@@ -8,10 +8,9 @@ void drawDottedFocusRect(QPainter& painter, const QRect& rect, const QColor& col
     if (rect.width() <= 0 || rect.height() <= 0) return;
     const int left = rect.x(), top = rect.y();
     const int right = rect.x() + rect.width() - 1, bottom = rect.y() + rect.height() - 1;
-    painter.save();
-    painter.setPen(color);
+    // Filled one-pixel squares: a pen's point on a denser screen covers only part of the block.
     auto dot = [&](int x, int y) {
-        if (((x - left) + (y - top)) % 2 == 0) painter.drawPoint(x, y);
+        if (((x - left) + (y - top)) % 2 == 0) painter.fillRect(x, y, 1, 1, color);
     };
     for (int x = left; x <= right; ++x) {
         dot(x, top);
@@ -21,7 +20,6 @@ void drawDottedFocusRect(QPainter& painter, const QRect& rect, const QColor& col
         dot(left, y);
         dot(right, y);
     }
-    painter.restore();
 }
 
 }  // namespace veyrin

@@ -12,6 +12,7 @@
 
 #include "controls/model/theme_table.h"
 #include "controls/ui/accessible_controls.h"
+#include "controls/ui/density_picture.h"
 #include "controls/ui/focus_rect.h"
 #include "controls/ui/theme_drawing.h"
 #include "platform/ui/embossed_text.h"
@@ -291,11 +292,12 @@ void TsuiButton::changeEvent(QEvent* event) {
 }
 
 QImage TsuiButton::skinFrame() const {
-    return loadThemeFrame(m_style, themepos::ButtonSkin, kSkinFrames, buttonSkinFrame(isEnabled(), m_pressed, m_hot));
+    return loadThemeFrame(m_style, themepos::ButtonSkin, kSkinFrames, buttonSkinFrame(isEnabled(), m_pressed, m_hot),
+                          pictureDensity(*this));
 }
 
 void TsuiButton::paintEvent(QPaintEvent*) {
-    QImage buffer(size(), QImage::Format_RGB32);
+    QImage buffer = offscreenBuffer(*this);
     QPainter p(&buffer);
     if (m_transparent)
         copyParentBackground(p, *this);
@@ -314,7 +316,7 @@ void TsuiButton::paintSkin(QPainter& p) const {
     drawNinePatch(skinFrame(), p, rect(), m_transparent);
     if (m_glyph.isNull()) return;
     const QImage picture = glyphPicture();
-    const GlyphPlacement place = glyphPlacement(picture.size());
+    const GlyphPlacement place = glyphPlacement(logicalSize(picture));
     const int shift = m_pressed ? 1 : 0;
     p.drawImage(place.glyph.x + shift, place.glyph.y + shift, picture);
 }
@@ -357,7 +359,7 @@ void TsuiButton::paintCaption(QPainter& p, bool boldCaption) const {
                         textColor);
         return;
     }
-    const GlyphPlacement place = glyphPlacement(glyphPicture().size());
+    const GlyphPlacement place = glyphPlacement(logicalSize(glyphPicture()));
     const QRect from(QPoint(place.caption.x + shift, place.caption.y + shift), QPoint(width() - 1, height() - 1));
     drawCaptionText(p, from, Qt::AlignLeft | Qt::AlignTop | lineFlags, m_caption, isEnabled(), textColor);
 }

@@ -9,6 +9,7 @@
 #include "controls/model/check_box_geometry.h"
 #include "controls/model/theme_table.h"
 #include "controls/ui/accessible_controls.h"
+#include "controls/ui/density_picture.h"
 #include "controls/ui/focus_rect.h"
 #include "controls/ui/theme_drawing.h"
 #include "platform/ui/qt_color.h"
@@ -101,7 +102,8 @@ void TsuiCheckBox::fireClick() {
 void TsuiCheckBox::toggle() { setChecked(!m_checked); }
 
 QImage TsuiCheckBox::boxPicture() const {
-    return loadThemeFrame(m_style, picturePosition(), kBoxFrames, checkBoxFrame(m_checked, isEnabled()));
+    return loadThemeFrame(m_style, picturePosition(), kBoxFrames, checkBoxFrame(m_checked, isEnabled()),
+                          pictureDensity(*this));
 }
 
 QSize TsuiCheckBox::pictureSize() const {
@@ -129,10 +131,10 @@ QSize TsuiCheckBox::sizeHint() const {
 
 void TsuiCheckBox::paintEvent(QPaintEvent*) {
     QImage picture = boxPicture();
-    const CheckBoxMetrics metrics = metricsFor(font(), m_caption, picture.size());
+    const CheckBoxMetrics metrics = metricsFor(font(), m_caption, logicalSize(picture));
     const CheckBoxLayout layout = checkBoxLayout(metrics, width(), height());
 
-    QImage buffer(size(), QImage::Format_RGB32);
+    QImage buffer = offscreenBuffer(*this);
     QPainter p(&buffer);
     if (m_transparent)
         copyParentBackground(p, *this);

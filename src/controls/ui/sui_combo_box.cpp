@@ -11,7 +11,9 @@
 #include <utility>
 
 #include "controls/model/theme_table.h"
+#include "controls/ui/density_picture.h"
 #include "controls/ui/gbk_item_list_model.h"
+#include "controls/ui/pixel_lines.h"
 #include "controls/ui/theme_drawing.h"
 #include "platform/ui/gbk_qt.h"
 #include "platform/ui/qt_color.h"
@@ -59,8 +61,7 @@ private:
 };
 
 void drawArrowTriangle(QPainter& p, int x, int y, const QColor& color) {
-    p.setPen(color);
-    for (int row = 0; row <= 3; ++row) p.drawLine(x + row, y + row, x + 6 - row, y + row);
+    for (int row = 0; row <= 3; ++row) drawPixelLine(p, QPoint(x + row, y + row), QPoint(x + 6 - row, y + row), color);
 }
 
 }  // namespace
@@ -163,11 +164,10 @@ void TsuiComboBox::hidePopup() {
 }
 
 void TsuiComboBox::paintEvent(QPaintEvent*) {
-    QImage buffer(size(), QImage::Format_RGB32);
+    QImage buffer = offscreenBuffer(*this);
     QPainter p(&buffer);
     p.fillRect(rect(), toQColor(m_color));
-    p.setPen(toQColor(m_borderColor));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawPixelFrame(p, rect(), toQColor(m_borderColor));
     paintText(p);
     paintButton(p);
     if (m_style != TsuiUIStyle::WinXP) paintArrow(p);
@@ -191,13 +191,13 @@ void TsuiComboBox::paintButton(QPainter& p) const {
                           : m_style == TsuiUIStyle::WinXP ? "WINXP_COMBOBOX_BUTTON"
                                                           : nullptr;
     if (picture) {
-        QImage image = themeBitmap(picture);
-        if (!image.isNull()) p.drawImage(button, image.scaled(button.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        const QImage image = themeBitmap(picture, pictureDensity(*this));
+        if (!image.isNull()) p.drawImage(button.topLeft(), stretchedTo(image, button.size()));
         return;
     }
     p.fillRect(button, toQColor(m_buttonColor));
-    p.setPen(toQColor(m_borderColor));
-    p.drawLine(button.left(), button.top() - 1, button.left(), button.bottom() + 1);
+    drawPixelLine(p, QPoint(button.left(), button.top() - 1), QPoint(button.left(), button.bottom() + 1),
+                  toQColor(m_borderColor));
 }
 
 void TsuiComboBox::paintArrow(QPainter& p) const {
@@ -218,8 +218,7 @@ bool TsuiComboBox::eventFilter(QObject* watched, QEvent* event) {
         // Let the list paint itself, then lay the frame in BorderColor over its edge.
         static_cast<QObject*>(container)->event(event);
         QPainter p(container);
-        p.setPen(toQColor(m_borderColor));
-        p.drawRect(container->rect().adjusted(0, 0, -1, -1));
+        drawPixelFrame(p, container->rect(), toQColor(m_borderColor));
         return true;
     }
     return QComboBox::eventFilter(watched, event);

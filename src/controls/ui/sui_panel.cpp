@@ -6,6 +6,8 @@
 
 #include "controls/model/panel_fold.h"
 #include "controls/model/theme_table.h"
+#include "controls/ui/density_picture.h"
+#include "controls/ui/pixel_lines.h"
 #include "controls/ui/theme_drawing.h"
 #include "platform/model/app_error.h"
 #include "platform/ui/qt_color.h"
@@ -148,14 +150,17 @@ void TsuiPanel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TsuiPanel::paintEvent(QPaintEvent*) {
-    QImage buffer(size(), QImage::Format_RGB32);
+    QImage buffer = offscreenBuffer(*this);
     QPainter p(&buffer);
     p.fillRect(rect(), toQColor(m_color));
-    p.setPen(toQColor(m_borderColor));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawPixelFrame(p, rect(), toQColor(m_borderColor));
 
+    // m_strip is the 1x picture, whose height is the strip's design height; the picture drawn is
+    // the one for this screen.
+    const int density = pictureDensity(*this);
     const int strip = m_strip.height();
-    if (!m_strip.isNull() && width() > 2) p.drawImage(QRect(1, 0, width() - 2, strip), m_strip);
+    if (!m_strip.isNull() && width() > 2)
+        p.drawImage(QRect(1, 0, width() - 2, strip), loadThemeBitmap(m_style, themepos::TitleStrip, density));
 
     p.setFont(font());
     p.setPen(toQColor(m_captionFontColor));
@@ -163,7 +168,7 @@ void TsuiPanel::paintEvent(QPaintEvent*) {
                m_caption);
 
     if (buttonAvailable()) {
-        QImage button = themeBitmap("PANEL_BUTTON");
+        QImage button = themeBitmap("PANEL_BUTTON", density);
         if (!button.isNull()) {
             // The chevrons sit on fuchsia so that one picture suits every strip.
             QImage frame = copyFrame(button, kFoldButtonFrames, foldButtonFrame(m_expanded, m_buttonHot));

@@ -3,30 +3,59 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "controls/model/nine_patch.h"
+#include "controls/model/scaled_pieces.h"
 #include "controls/model/theme_table.h"
+#include "controls/ui/density_picture.h"
 
 namespace veyrin {
 
-QImage themeBitmap(const char* name) {
-    return QImage(QStringLiteral(":/theme/") + QString::fromLatin1(name)).convertToFormat(QImage::Format_RGB32);
+namespace {
+
+int densityOf(const QImage& image) { return pictureDensity(image.devicePixelRatio()); }
+
+QRect toQRect(const PixelRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+// QImage::copy and QImage::scaled do not all keep the ratio; every piece gets it back.
+QImage atDensity(QImage image, int density) {
+    image.setDevicePixelRatio(density);
+    return image;
 }
 
-QImage themeBitmap(const std::string& name) { return themeBitmap(name.c_str()); }
+}  // namespace
 
-QImage loadThemeBitmap(TsuiUIStyle style, int position) {
+QImage themeBitmap(const char* name, int density) {
+    const QImage bitmap = densityImage(QStringLiteral(":/theme/") + QString::fromLatin1(name), density);
+    return atDensity(bitmap.convertToFormat(QImage::Format_RGB32), densityOf(bitmap));
+}
+
+QImage themeBitmap(const std::string& name, int density) { return themeBitmap(name.c_str(), density); }
+
+QImage loadThemeBitmap(TsuiUIStyle style, int position, int density) {
     std::string name = themeBitmapName(style, position);
-    return name.empty() ? QImage() : themeBitmap(name);
+    return name.empty() ? QImage() : themeBitmap(name, density);
 }
 
-QImage loadThemeFrame(TsuiUIStyle style, int position, int count, int index) {
-    return copyFrame(loadThemeBitmap(style, position), count, index);
+QImage loadThemeFrame(TsuiUIStyle style, int position, int count, int index, int density) {
+    return copyFrame(loadThemeBitmap(style, position, density), count, index);
 }
 
 QImage copyFrame(const QImage& strip, int count, int index) {
     if (strip.isNull()) return {};
-    PixelRect r = frameRect(strip.width(), strip.height(), count, index);
-    return strip.copy(r.left, r.top, r.width(), r.height());
+    const int density = densityOf(strip);
+    return atDensity(strip.copy(toQRect(scaledFrameRect(strip.width(), strip.height(), count, index, density))),
+                     density);
+}
+
+QImage offscreenBuffer(const QWidget& widget) {
+    const int density = pictureDensity(widget);
+    QImage buffer(widget.size() * density, QImage::Format_RGB32);
+    buffer.setDevicePixelRatio(density);
+    return buffer;
+}
+
+QImage stretchedTo(const QImage& picture, QSize logicalSize) {
+    const int density = densityOf(picture);
+    return atDensity(picture.scaled(logicalSize * density, Qt::IgnoreAspectRatio, Qt::FastTransformation), density);
 }
 
 QImage withTransparentColor(const QImage& image, QRgb key) {
@@ -42,8 +71,6 @@ QImage withTransparentColor(const QImage& image, QRgb key) {
 
 namespace {
 
-QRect toQRect(const PixelRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
-
 QImage pieceImage(const QImage& skin, const NinePatchPiece& piece) {
     QImage source = skin.copy(toQRect(piece.source));
     if (piece.stretched)
@@ -56,11 +83,14 @@ QImage pieceImage(const QImage& skin, const NinePatchPiece& piece) {
 
 void drawNinePatch(const QImage& skin, QPainter& painter, const QRect& target, bool transparent) {
     if (skin.isNull() || target.isEmpty()) return;
+    const int density = densityOf(skin);
     const QImage rgbSkin = skin.convertToFormat(QImage::Format_RGB32);
-    for (const NinePatchPiece& piece : ninePatchPieces(skin.width(), skin.height(), target.width(), target.height())) {
+    for (const NinePatchPiece& piece :
+         scaledNinePatchPieces(skin.width(), skin.height(), target.width(), target.height(), density)) {
         QImage image = pieceImage(rgbSkin, piece);
         if (piece.stretched || transparent) image = withTransparentColor(image, kThemeTransparentColor);
-        painter.drawImage(target.topLeft() + QPoint(piece.target.left, piece.target.top), image);
+        const QPoint at(piece.target.left / density, piece.target.top / density);
+        painter.drawImage(target.topLeft() + at, atDensity(image, density));
     }
 }
 
