@@ -7,8 +7,16 @@
 #include "platform/model/color.h"
 #include "textview/model/pen_style.h"
 
+class QPainter;
+class QPoint;
+
 namespace veyrin {
 
 QPen thinPen(TColor color, TPenStyle style);
+
+// A horizontal or vertical line with the painter's thin pen over the design pixels from `from` to
+// `to`, both included. On a denser screen it stays one design pixel thick, a full block of device
+// pixels, and its dashes keep their design lengths.
+void drawThinLine(QPainter& painter, QPoint from, QPoint to);
 
 }  // namespace veyrin

@@ -1,0 +1,179 @@
+// The text view on a screen of two device pixels a design pixel (the whole test runs with
+// QT_SCALE_FACTOR=2): cells and rows keep their design sizes, ruled lines and the caret are full
+// blocks of device pixels, and the glyphs are drawn at the device size, smoothed, not blown up.
+
+#include <QScreen>
+#include <QtTest>
+
+#include <memory>
+#include <string>
+
+#include "app/ui/veyrin_application.h"
+#include "platform/ui/font_faces.h"
+#include "textview/ui/flat_scroll_bar.h"
+#include "textview/ui/reader_design_values.h"
+#include "textview/ui/syn_editor.h"
+#include "windows/ui/text_export.h"
+
+using namespace veyrin;
+
+namespace {
+
+const QRgb kSilver = qRgb(0xC0, 0xC0, 0xC0);
+constexpr int kScale = 2;
+
+// Device rows, in one device column, that hold the given colour.
+QList<int> rowsWithColor(const QImage& image, int x, QRgb color) {
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixel(x, y) == color) rows.append(y);
+    }
+    return rows;
+}
+
+// Every design row as the whole block of device rows it covers.
+QList<int> deviceRows(const QList<int>& designRows) {
+    QList<int> rows;
+    for (int y : designRows) {
+        for (int i = 0; i < kScale; ++i) rows.append(y * kScale + i);
+    }
+    return rows;
+}
+
+QRect boundsOfDarkPixels(const QImage& image) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100) bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+int darkPixels(const QImage& image) {
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+    }
+    return dark;
+}
+
+// Aligned 2x2 blocks of the area whose pixels are not all alike: none in a picture blown up from 1x.
+int unevenBlocks(const QImage& image, const QRect& area) {
+    int uneven = 0;
+    for (int y = area.top() & ~1; y < area.bottom(); y += 2) {
+        for (int x = area.left() & ~1; x < area.right(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            uneven += (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p || image.pixel(x + 1, y + 1) != p);
+        }
+    }
+    return uneven;
+}
+
+// Pixels of the area between ink and paper: the edges of smoothed glyphs.
+int greyPixels(const QImage& image, const QRect& area) {
+    int grey = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int g = qGray(image.pixel(x, y));
+            grey += (g > 40 && g < 215) ? 1 : 0;
+        }
+    }
+    return grey;
+}
+
+}  // namespace
+
+class SynEditorDensityTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TSynEditor> makeView(int width, int height, const std::string& text) {
+        auto view = std::make_unique<TSynEditor>();
+        applyReaderDesignValues(*view);
+        view->resize(width + TSynFlatScrollBar::kThickness, height);
+        view->Lines().LoadFromBytes(text);
+        view->show();
+        if (!QTest::qWaitForWindowExposed(view.get())) return nullptr;
+        return view;
+    }
+
+    static QImage paint(TSynEditor& view) {
+        return view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+private slots:
+    void initTestCase() {
+        installFontSubstitutions();
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), qreal(kScale));
+    }
+
+    void ruledLinesAreOneDesignPixelAndCellsKeepTheirDesignSizes() {
+        auto view = makeView(300, 12 * 26, "ab\r\ncd\r\n\r\nef\r\ngh\r\n");
+        QVERIFY(view);
+        QCOMPARE(view->charWidth(), 6);
+        QCOMPARE(view->rowHeight(), 26);
+        const QImage image = paint(*view);
+        QCOMPARE(image.width(), (300) * kScale);
+        QCOMPARE(rowsWithColor(image, 250 * kScale, kSilver), deviceRows({25, 51, 77, 103, 129}));
+        QCOMPARE(rowsWithColor(image, 250 * kScale + 1, kSilver), deviceRows({25, 51, 77, 103, 129}));
+        // The margin left of the text stays unruled, to the last device pixel.
+        QVERIFY(rowsWithColor(image, 2 * kScale - 1, kSilver).isEmpty());
+    }
+
+    void theCaretIsAFullBlockOfDevicePixels() {
+        std::string blanks;
+        for (int i = 0; i < 4; ++i) blanks += std::string(30, ' ') + "\r\n";
+        auto view = makeView(300, 4 * 26, blanks + "end");
+        QVERIFY(view);
+        view->activateWindow();
+        view->setFocus();
+        QTRY_VERIFY(view->hasFocus());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(2 + 6 * 6, 5));
+        QCoreApplication::processEvents();
+        QEvent flush(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(view->window(), &flush);
+        const QImage shown = view->window()->screen()->grabWindow(view->winId()).toImage().convertToFormat(
+            QImage::Format_RGB32);
+        const QRect caret = view->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const QRect inDevicePixels(caret.topLeft() * kScale, caret.size() * kScale);
+        QCOMPARE(boundsOfDarkPixels(shown.copy(0, 0, 300 * kScale, 4 * 26 * kScale)), inDevicePixels);
+        QCOMPARE(darkPixels(shown.copy(0, 0, 300 * kScale, 4 * 26 * kScale)), inDevicePixels.width() * inDevicePixels.height());
+    }
+
+    void glyphsAreDrawnSmoothedAtTheDeviceSize() {
+        // Six Song characters "唐诗三百首" + "诗" on the first row.
+        auto view = makeView(300, 2 * 26, "\xCC\xC6\xCA\xAB\xC8\xFD\xB0\xD9\xCA\xD7\xCA\xAB\r\n");
+        QVERIFY(view);
+        view->clearFocus();
+        const QImage image = paint(*view);
+        const QRect firstRow(2 * kScale, 0, 12 * 6 * kScale, 25 * kScale);
+        QVERIFY(darkPixels(image.copy(firstRow)) > 100);
+        QVERIFY2(unevenBlocks(image, firstRow) > 50, "the glyphs are a 1x picture blown up");
+        QVERIFY2(greyPixels(image, firstRow) > 50, "the glyph outlines are not smoothed");
+    }
+
+    void anExportedPictureHasTheViewsDensity() {
+        auto view = makeView(300, 4 * 26, "ab\r\ncd\r\n");
+        QVERIFY(view);
+        const QImage picture = exportPicture(*view).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(picture.devicePixelRatio(), qreal(kScale));
+        const QList<int> ruled = rowsWithColor(picture, picture.width() / 2, kSilver);
+        QVERIFY(!ruled.isEmpty());
+        QCOMPARE(ruled.size() % kScale, 0);
+        for (qsizetype i = 0; i < ruled.size(); i += kScale) {
+            QCOMPARE(ruled[i] % kScale, 0);
+            QCOMPARE(ruled[i + 1], ruled[i] + 1);
+        }
+    }
+};
+
+int main(int argc, char** argv) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    VeyrinApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    SynEditorDensityTest tc;
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "syn_editor_density_test.moc"
