@@ -23,8 +23,10 @@ fail() { echo "FAIL: $*"; kill "$VEYRIN_PID" 2>/dev/null || true; exit 1; }
 geometry_of() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=//p' | tr '\n' ' '; }
 keep_shot() { [ -z "${VEYRIN_SCREENSHOT_DIR:-}" ] || cp "$1" "$VEYRIN_SCREENSHOT_DIR/hidpi_$1"; }
 
-echo 'Xft.dpi: 192' | xrdb -merge
 start_openbox
+# After openbox: the server forgets its resources whenever its last client leaves.
+echo 'Xft.dpi: 192' | xrdb -nocpp -merge
+xrdb -query | grep -q 'Xft.dpi:[[:space:]]*192' || fail "xrdb did not set Xft.dpi"
 start_veyrin
 window=$VEYRIN_WINDOW
 eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -91,4 +93,4 @@ ended() { ! kill -0 "$VEYRIN_PID" 2>/dev/null; }
 wait_for ended || fail "the close button did not end the program"
 echo "a 200 % desktop under openbox passed"
 DRIVE
-xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 2560x1600x24" bash "$work/drive.sh" "$work" "$lib_dir"
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 2560x1600x24 -noreset" bash "$work/drive.sh" "$work" "$lib_dir"
