@@ -106,14 +106,17 @@ def is_painted(xlib, display, window):
     if not xlib.XGetWindowAttributes(display, window, ctypes.byref(attributes)):
         return False
     width, height = attributes.width, attributes.height
-    image = xlib.XGetImage(display, window, 0, 0, width, height, ALL_PLANES, Z_PIXMAP)
-    if not image:
-        return False
-    try:
-        lit = sum(1 for i in range(GRID) for j in range(GRID)
-                  if xlib.XGetPixel(image, (2 * i + 1) * width // (2 * GRID), (2 * j + 1) * height // (2 * GRID)) & 0xFFFFFF)
-    finally:
-        xlib.XDestroyImage(image)
+    # Only the sampled rows are fetched: a whole window at 2x is four times the pixels, and reading
+    # it all at every poll would slow the program being measured.
+    lit = 0
+    for j in range(GRID):
+        image = xlib.XGetImage(display, window, 0, (2 * j + 1) * height // (2 * GRID), width, 1, ALL_PLANES, Z_PIXMAP)
+        if not image:
+            return False
+        try:
+            lit += sum(1 for i in range(GRID) if xlib.XGetPixel(image, (2 * i + 1) * width // (2 * GRID), 0) & 0xFFFFFF)
+        finally:
+            xlib.XDestroyImage(image)
     return lit * 2 > GRID * GRID
 
 

@@ -38,9 +38,13 @@ QPen thinPen(TColor color, TPenStyle style) {
     return pen;
 }
 
+bool onSingleDensity(const QPainter& painter) {
+    return painter.device() == nullptr || densityOf(*painter.device()) <= 1;
+}
+
 void drawThinLine(QPainter& painter, QPoint from, QPoint to) {
     // One device pixel at 1x: the cosmetic pen keeps its exact pixels and dash phases there.
-    if (painter.device() == nullptr || densityOf(*painter.device()) <= 1) {
+    if (onSingleDensity(painter)) {
         painter.drawLine(from, to);
         return;
     }
@@ -52,6 +56,25 @@ void drawThinLine(QPainter& painter, QPoint from, QPoint to) {
     painter.setPen(block);
     painter.drawLine(blockLine(from, to));
     painter.setPen(thin);
+}
+
+void drawThinPoint(QPainter& painter, QPoint at) {
+    if (onSingleDensity(painter)) {
+        painter.drawPoint(at);
+        return;
+    }
+    painter.fillRect(QRect(at, QSize(1, 1)), painter.pen().color());
+}
+
+void drawThinRect(QPainter& painter, const QRect& outline) {
+    if (onSingleDensity(painter)) {
+        painter.drawRect(outline.adjusted(0, 0, -1, -1));
+        return;
+    }
+    drawThinLine(painter, outline.topLeft(), outline.topRight());
+    drawThinLine(painter, outline.bottomLeft(), outline.bottomRight());
+    drawThinLine(painter, outline.topLeft(), outline.bottomLeft());
+    drawThinLine(painter, outline.topRight(), outline.bottomRight());
 }
 
 }  // namespace veyrin

@@ -9,6 +9,7 @@
 
 class QPainter;
 class QPoint;
+class QRect;
 
 namespace veyrin {
 
@@ -18,5 +19,9 @@ QPen thinPen(TColor color, TPenStyle style);
 // `to`, both included. On a denser screen it stays one design pixel thick, a full block of device
 // pixels, and its dashes keep their design lengths.
 void drawThinLine(QPainter& painter, QPoint from, QPoint to);
+// One design pixel in the painter's pen colour.
+void drawThinPoint(QPainter& painter, QPoint at);
+// The border pixels of `outline` with the painter's pen.
+void drawThinRect(QPainter& painter, const QRect& outline);
 
 }  // namespace veyrin

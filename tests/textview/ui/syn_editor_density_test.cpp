@@ -2,6 +2,7 @@
 // QT_SCALE_FACTOR=2): cells and rows keep their design sizes, ruled lines and the caret are full
 // blocks of device pixels, and the glyphs are drawn at the device size, smoothed, not blown up.
 
+#include <QPainter>
 #include <QScreen>
 #include <QSet>
 #include <QtTest>
@@ -14,6 +15,7 @@
 #include "textview/ui/flat_scroll_bar.h"
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
+#include "textview/ui/thin_pen.h"
 #include "windows/ui/text_export.h"
 
 using namespace veyrin;
@@ -153,6 +155,35 @@ private slots:
         QVERIFY(pixelsUnlike(image, firstRow, image.pixel(firstRow.topLeft())) > 200);
         QVERIFY2(unevenBlocks(image, firstRow) > 50, "the glyphs are a 1x picture blown up");
         QVERIFY2(colourCount(image, firstRow) > 8, "the glyph outlines are not smoothed");
+    }
+
+    void thinLinesPointsAndOutlinesCoverWholeDesignPixels() {
+        for (Qt::PenStyle style : {Qt::SolidLine, Qt::DotLine, Qt::DashLine}) {
+            QImage image(QSize(20, 16) * kScale, QImage::Format_RGB32);
+            image.setDevicePixelRatio(kScale);
+            image.fill(Qt::white);
+            const QRect outline(2, 3, 10, 6);
+            {
+                QPainter painter(&image);
+                painter.setPen(QPen(Qt::black, 1, style));
+                drawThinRect(painter, outline);
+                drawThinLine(painter, QPoint(14, 1), QPoint(14, 12));
+                drawThinPoint(painter, QPoint(17, 5));
+            }
+            QCOMPARE(unevenBlocks(image, image.rect()), 0);
+            // Ink only on the outline's border, the line's column and the point.
+            for (int y = 0; y < 16; ++y) {
+                for (int x = 0; x < 20; ++x) {
+                    const bool inked = qGray(image.pixel(x * kScale, y * kScale)) < 100;
+                    const bool border = outline.contains(x, y) && !outline.adjusted(1, 1, -1, -1).contains(x, y);
+                    const bool allowed = border || (x == 14 && y >= 1 && y <= 12) || (x == 17 && y == 5);
+                    if (inked) QVERIFY2(allowed, qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+                }
+            }
+            QVERIFY(qGray(image.pixel(17 * kScale, 5 * kScale)) < 100);
+            QVERIFY(qGray(image.pixel(outline.left() * kScale, outline.top() * kScale)) < 100);
+            QVERIFY(qGray(image.pixel(14 * kScale, 1 * kScale)) < 100);
+        }
     }
 
     void anExportedPictureHasTheViewsDensity() {
