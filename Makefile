@@ -12,7 +12,7 @@ DEBIAN_PACKAGES := cmake g++ ninja-build pkg-config zlib1g-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-arphic-uming fonts-wqy-zenhei fonts-liberation2 \
   libx11-dev libxcb1-dev \
-  xvfb xauth xdotool x11-utils x11-apps x11-xkb-utils imagemagick openbox trayer \
+  xvfb xauth xdotool x11-utils x11-xserver-utils x11-apps x11-xkb-utils imagemagick openbox trayer \
   desktop-file-utils appstream libxml2-utils dpkg-dev file \
   dbus at-spi2-core gir1.2-atspi-2.0 python3-gi \
   libopencc-dev libopencc-data opencc \
@@ -64,8 +64,8 @@ bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEYRIN_BUILD_BENCH=ON -DVEYRIN_BUILD_TESTS=OFF
 	cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
-	@echo "== start-up (Xvfb, $(STARTUP_RUNS) runs each way)"
-	@python3 bench/startup_bench.py build-bench/veyrin $(CURDIR) --runs $(STARTUP_RUNS)
+	@echo "== start-up (Xvfb, $(STARTUP_RUNS) runs each way, at 1x and 2x)"
+	@python3 bench/startup_bench.py build-bench/veyrin $(CURDIR) --runs $(STARTUP_RUNS) --scales 1,2
 
 # libFuzzer targets of every reader: skin package and store, settings file, line store, list and box
 # forms, GBK conversions, key table (clang, outside the main build); FUZZ_SECONDS per target.

@@ -9,7 +9,10 @@ the first paint. Polling through helper programs would cost more than what is me
 first paint the root is watched a little longer: a main window unmapped or destroyed then means Qt
 recreated it (the reader sees it vanish and come back), which the report counts.
 
-Usage: startup_bench.py BINARY SOURCE_DIR [--runs N]
+With --scales 1,2 each kind is also launched at every listed desktop scale (QT_SCALE_FACTOR, the
+screen made large enough for the biggest window), alternating, and the report gives each scale.
+
+Usage: startup_bench.py BINARY SOURCE_DIR [--runs N] [--scales 1,2]
 """
 
 import argparse
@@ -74,10 +77,11 @@ def load_xlib():
     return xlib
 
 
-def start_xvfb():
-    """Starts a black-rooted Xvfb on a free display; returns (process, display name)."""
+def start_xvfb(scale):
+    """Starts a black-rooted Xvfb on a free display, 1280 x 1024 times `scale`; returns (process, display name)."""
     read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-br",
+    size = "%dx%dx24" % (1280 * scale, 1024 * scale)
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", size, "-br",
                                "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
@@ -102,14 +106,17 @@ def is_painted(xlib, display, window):
     if not xlib.XGetWindowAttributes(display, window, ctypes.byref(attributes)):
         return False
     width, height = attributes.width, attributes.height
-    image = xlib.XGetImage(display, window, 0, 0, width, height, ALL_PLANES, Z_PIXMAP)
-    if not image:
-        return False
-    try:
-        lit = sum(1 for i in range(GRID) for j in range(GRID)
-                  if xlib.XGetPixel(image, (2 * i + 1) * width // (2 * GRID), (2 * j + 1) * height // (2 * GRID)) & 0xFFFFFF)
-    finally:
-        xlib.XDestroyImage(image)
+    # Only the sampled rows are fetched: a whole window at 2x is four times the pixels, and reading
+    # it all at every poll would slow the program being measured.
+    lit = 0
+    for j in range(GRID):
+        image = xlib.XGetImage(display, window, 0, (2 * j + 1) * height // (2 * GRID), width, 1, ALL_PLANES, Z_PIXMAP)
+        if not image:
+            return False
+        try:
+            lit += sum(1 for i in range(GRID) if xlib.XGetPixel(image, (2 * i + 1) * width // (2 * GRID), 0) & 0xFFFFFF)
+        finally:
+            xlib.XDestroyImage(image)
     return lit * 2 > GRID * GRID
 
 
@@ -151,14 +158,14 @@ def window_vanishes(xlib, display, window, process):
     return False
 
 
-def run_once(xlib, display_name, binary, source_dir, with_engine):
+def run_once(xlib, display_name, binary, source_dir, with_engine, scale):
     display = xlib.XOpenDisplay(display_name.encode())
     root = xlib.XDefaultRootWindow(display)
     xlib.XSelectInput(display, root, SUBSTRUCTURE_NOTIFY_MASK)
     xlib.XSync(display, 0)
     work = tempfile.mkdtemp(prefix="veyrin-startup-")
     shutil.copytree(os.path.join(source_dir, "data"), work, dirs_exist_ok=True)
-    environment = dict(os.environ, DISPLAY=display_name, QT_QPA_PLATFORM="xcb")
+    environment = dict(os.environ, DISPLAY=display_name, QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=str(scale))
     environment.pop("VEYRIN_NO_WEB_ENGINE", None)
     if not with_engine:
         environment["VEYRIN_NO_WEB_ENGINE"] = "1"
@@ -181,38 +188,61 @@ def run_once(xlib, display_name, binary, source_dir, with_engine):
     return mapped, painted, recreated
 
 
+def at_scale(scale):
+    return "" if scale == 1 else " at %dx" % scale
+
+
+def kind_name(scale, with_engine):
+    return ("with web engine" if with_engine else "without web engine") + at_scale(scale)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("binary")
     parser.add_argument("source_dir")
     parser.add_argument("--runs", type=int, default=7)
+    parser.add_argument("--scales", default="1", help="desktop scales to launch at, e.g. 1,2")
     arguments = parser.parse_args()
     if arguments.runs < 1:
         sys.exit("--runs must be at least 1")
+    try:
+        scales = [int(scale) for scale in arguments.scales.split(",")]
+    except ValueError:
+        sys.exit("--scales takes whole numbers separated by commas, e.g. 1,2")
+    if min(scales) < 1:
+        sys.exit("--scales takes whole numbers of at least 1")
     binary = os.path.abspath(arguments.binary)
     xlib = load_xlib()
-    server, display_name = start_xvfb()
+    server, display_name = start_xvfb(max(scales))
+    kinds = [(scale, with_engine) for scale in scales for with_engine in (False, True)]
     try:
-        results = {True: [], False: []}
-        # Alternate the two kinds so a busy moment of the machine weighs on both alike.
+        results = {kind: [] for kind in kinds}
+        # Alternate the kinds so a busy moment of the machine weighs on all alike.
         for _ in range(arguments.runs):
-            for with_engine in (False, True):
-                results[with_engine].append(run_once(xlib, display_name, binary, arguments.source_dir, with_engine))
+            for scale, with_engine in kinds:
+                results[(scale, with_engine)].append(
+                    run_once(xlib, display_name, binary, arguments.source_dir, with_engine, scale))
     finally:
         server.terminate()
         server.wait()
     print("start-up, median of %d runs (ms)   mapped   first paint" % arguments.runs)
     medians = {}
-    for with_engine in (False, True):
-        mapped = statistics.median(r[0] for r in results[with_engine]) * 1000
-        painted = statistics.median(r[1] for r in results[with_engine]) * 1000
-        medians[with_engine] = painted
-        print("  %-32s %7.0f   %11.0f" % ("with web engine" if with_engine else "without web engine", mapped, painted))
-    print("  first paint with / without engine: %.2f" % (medians[True] / medians[False]))
-    for with_engine in (False, True):
-        recreated = sum(1 for r in results[with_engine] if r[2])
+    for scale, with_engine in kinds:
+        mapped = statistics.median(r[0] for r in results[(scale, with_engine)]) * 1000
+        painted = statistics.median(r[1] for r in results[(scale, with_engine)]) * 1000
+        medians[(scale, with_engine)] = painted
+        print("  %-32s %7.0f   %11.0f" % (kind_name(scale, with_engine), mapped, painted))
+    for scale in scales:
+        print("  first paint with / without engine%s: %.2f"
+              % (at_scale(scale), medians[(scale, True)] / medians[(scale, False)]))
+        if scale != scales[0]:
+            for with_engine in (False, True):
+                print("  first paint %s / at %dx: %.2f" % (kind_name(scale, with_engine), scales[0],
+                      medians[(scale, with_engine)] / medians[(scales[0], with_engine)]))
+    for scale, with_engine in kinds:
+        recreated = sum(1 for r in results[(scale, with_engine)] if r[2])
         print("  main window recreated after its first paint (%s): %d of %d runs"
-              % ("with web engine" if with_engine else "without web engine", recreated, arguments.runs))
+              % (kind_name(scale, with_engine), recreated, arguments.runs))
 
 
 if __name__ == "__main__":

@@ -19,8 +19,10 @@ int main(int argc, char** argv) {
     // window stays open), not end the program with the reader's changes unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // Windows keep their design pixel sizes whatever the screen's density.
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // Design pixels are logical pixels; the desktop's scale (Xft.dpi, QT_SCALE_FACTOR,
+    // QT_SCREEN_SCALE_FACTORS) is taken whole, so a design pixel is always a full block of device
+    // pixels and the pixel-art skin and pictures are never resampled at odd ratios.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
 
     veyrin::VeyrinApplication app(argc, argv);
     app.setWindowIcon(veyrin::windowIcon());

@@ -3,13 +3,12 @@
 #include <QFile>
 #include <QWidget>
 
-#include <algorithm>
-#include <cmath>
+#include "platform/model/screen_scale.h"
 
 namespace veyrin {
 
 int pictureDensity(qreal devicePixelRatio) {
-    return std::clamp(int(std::lround(devicePixelRatio)), 1, 3);
+    return pictureScale(devicePixelRatio);
 }
 
 int pictureDensity(const QWidget& widget) { return pictureDensity(widget.devicePixelRatioF()); }

@@ -11,6 +11,7 @@
 
 #include "platform/ui/font_faces.h"
 #include "platform/ui/gbk_qt.h"
+#include "textview/ui/density_font.h"
 #include "textview/ui/flat_scroll_bar.h"
 #include "textview/ui/scroll_hint.h"
 
@@ -161,15 +162,25 @@ void TSynEditor::rebuildFont() {
     font_.setUnderline(fontStyle_.underline);
     font_.setStrikeOut(fontStyle_.strikeOut);
     font_.setKerning(false);
-    // Crisp cells like printed letter paper; the Song face also carries hand-tuned bitmaps for the
-    // small sizes, which only unsmoothed drawing uses.
-    font_.setStyleStrategy(QFont::NoAntialias);
+    // Crisp cells like printed letter paper; the cells are measured on the 1x face at every density.
+    font_ = fontForDensity(font_, 1);
     // A proportional face is asked for in its fixed-pitch form; the cells are fixed either way.
     QFontMetrics measured(font_);
     if (measured.averageCharWidth() != measured.maxWidth()) font_.setFixedPitch(true);
-    rawFont_ = QRawFont::fromFont(font_);
+    rawFont_ = QRawFont::fromFont(fontForDensity(font_, rawFontDensity_));
     fontAscent_ = QFontMetrics(font_).ascent();
     QGuiApplication::inputMethod()->update(Qt::ImFont);
+}
+
+TGbkCellFont TSynEditor::cellFont() const {
+    return TGbkCellFont{rawFont_, fontForDensity(font_, rawFontDensity_), fontStyle_.underline, fontStyle_.strikeOut};
+}
+
+void TSynEditor::followScreenDensity() {
+    const int density = densityOf(*viewport());
+    if (density == rawFontDensity_) return;
+    rawFontDensity_ = density;
+    rawFont_ = QRawFont::fromFont(fontForDensity(font_, density));
 }
 
 void TSynEditor::fontChanged() {

@@ -79,7 +79,7 @@ public:
     // The font as drawn (pixel height from the point size).
     const QFont& textFont() const { return font_; }
     // The font as the cells are drawn with it, and its ascent above the baseline.
-    TGbkCellFont cellFont() const { return TGbkCellFont{rawFont_, font_, fontStyle_.underline, fontStyle_.strikeOut}; }
+    TGbkCellFont cellFont() const;
     int textAscent() const { return fontAscent_; }
 
     // --- Colours and settings objects ---
@@ -211,6 +211,7 @@ private:
     void invalidateRect(const QRect& rect);
 
     void rebuildFont();
+    void followScreenDensity();
     void fontChanged();
     void sizeChanged();
     int currentWrapColumn() const;
@@ -258,6 +259,7 @@ private:
     TSynFontStyle fontStyle_;
     QFont font_;
     QRawFont rawFont_;
+    int rawFontDensity_ = 1;  // the screen density the cells were last drawn for
     int fontAscent_ = 0;
     TColor color_ = clWindow;
     TColor scrollHintColor_ = clInfoBk;

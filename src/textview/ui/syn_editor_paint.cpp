@@ -30,6 +30,8 @@ std::string_view TSynEditor::displayLine(int line, std::string& scratch) const {
 }
 
 void TSynEditor::paintEvent(QPaintEvent* event) {
+    // Another screen or another desktop scale since the last paint: glyphs follow its density.
+    followScreenDensity();
     QPainter painter(viewport());
     paintTextArea(painter, event->rect());
     caretInk_ -= event->region();
@@ -83,7 +85,7 @@ void TSynEditor::paintTextArea(QPainter& painter, const QRect& clip) const {
         int x = left + (rightEdge_.Position() - leftChar + 1) * cw;
         if (x >= clip.left() && x < clipRight) {
             painter.setPen(thinPen(rightEdge_.Color(), rightEdge_.Style()));
-            painter.drawLine(x, 0, x, viewport()->height() - 1);
+            drawThinLine(painter, QPoint(x, 0), QPoint(x, viewport()->height() - 1));
         }
     }
 }
@@ -106,7 +108,7 @@ void TSynEditor::paintRow(QPainter& painter, const QRect& clip, int row, std::st
     if (lineDivider_.Visible()) {
         const int y = top + rowHeight() - 1;
         painter.setPen(thinPen(lineDivider_.Color(), lineDivider_.Style()));
-        painter.drawLine(textLeft(), y, viewport()->width() - 1, y);
+        drawThinLine(painter, QPoint(textLeft(), y), QPoint(viewport()->width() - 1, y));
     }
 }
 

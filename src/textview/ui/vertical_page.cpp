@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "platform/ui/qt_color.h"
+#include "textview/ui/density_font.h"
 #include "textview/ui/gbk_glyph_table.h"
 #include "textview/ui/syn_editor.h"
 #include "textview/ui/thin_pen.h"
@@ -148,20 +149,20 @@ void TSynVerticalPage::paintRules(QPainter& painter, TVerticalLayout::ColumnRang
     // A rule along the left of every column that holds text, and one closing the first column.
     for (int column = columns.first; column <= columns.last; ++column) {
         const int x = layout_.columnLeft(column, width, scrolled());
-        painter.drawLine(x, top, x, bottom);
+        drawThinLine(painter, QPoint(x, top), QPoint(x, bottom));
     }
     const int right = layout_.columnLeft(-1, width, scrolled());
-    if (columns.first == 0) painter.drawLine(right, top, right, bottom);
+    if (columns.first == 0) drawThinLine(painter, QPoint(right, top), QPoint(right, bottom));
     const int left = layout_.columnLeft(layout_.columnCount() - 1, width, scrolled());
-    painter.drawLine(left, top, right, top);
-    painter.drawLine(left, bottom, right, bottom);
+    drawThinLine(painter, QPoint(left, top), QPoint(right, top));
+    drawThinLine(painter, QPoint(left, bottom), QPoint(right, bottom));
 }
 
 void TSynVerticalPage::paintGlyphs(QPainter& painter, TVerticalLayout::ColumnRange columns) const {
     const std::vector<TVerticalGlyph>& glyphs = layout_.glyphs();
     auto first = std::lower_bound(glyphs.begin(), glyphs.end(), columns.first,
                                   [](const TVerticalGlyph& g, int column) { return g.column < column; });
-    painter.setFont(source_.textFont());
+    painter.setFont(fontForDensity(source_.textFont(), densityOf(*this)));
     painter.setPen(toQColor(source_.fontColor()));
     for (auto it = first; it != glyphs.end() && it->column <= columns.last; ++it) {
         if (!isBlank(it->shown)) drawGlyph(painter, *it);

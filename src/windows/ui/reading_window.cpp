@@ -17,6 +17,7 @@
 #include "skin/ui/window_states.h"
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
+#include "textview/ui/thin_pen.h"
 #include "windows/ui/program_pictures.h"
 #include "windows/ui/reading_view_modes.h"
 #include "windows/ui/reading_room_output.h"
@@ -39,7 +40,7 @@ protected:
         QToolBar::paintEvent(event);
         QPainter painter(this);
         painter.setPen(QColor(0xA0, 0xA0, 0xA0));
-        painter.drawLine(0, height() - 1, width(), height() - 1);
+        drawThinLine(painter, QPoint(0, height() - 1), QPoint(width(), height() - 1));
     }
 };
 

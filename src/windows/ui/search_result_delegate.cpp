@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "textview/ui/thin_pen.h"
 #include "windows/ui/search_look.h"
 
 namespace veyrin {
@@ -55,7 +56,7 @@ void SearchResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     p.fillRect(row, chosen ? search_look::kBand : search_look::kPaper);
     if (chosen) {
         p.setPen(search_look::kBandEdge);
-        p.drawRect(row.adjusted(0, 0, -1, -1));
+        drawThinRect(p, row);
     }
     p.setFont(option.font);
     const int left = row.left() + kPadding;
@@ -78,7 +79,7 @@ void SearchResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     }
     // A dotted rule under each row, as on the letter paper of the view.
     p.setPen(QPen(search_look::kBandEdge, 1, Qt::DotLine));
-    if (!chosen) p.drawLine(row.left(), row.bottom(), row.right(), row.bottom());
+    if (!chosen) drawThinLine(p, row.bottomLeft(), row.bottomRight());
     p.restore();
 }
 

@@ -11,6 +11,7 @@
 #include "platform/model/atomic_file.h"
 #include "platform/ui/gbk_qt.h"
 #include "platform/ui/qt_color.h"
+#include "textview/ui/density_font.h"
 #include "textview/ui/gbk_cell_painter.h"
 #include "textview/ui/syn_editor.h"
 #include "textview/ui/thin_pen.h"
@@ -57,7 +58,7 @@ void paintPage(QPainter& painter, const PaperLook& look, const TExportLayout& la
         }
         if (look.ruled) {
             painter.setPen(look.rule);
-            painter.drawLine(layout.ruleLeft, row.ruleY, layout.ruleRight - 1, row.ruleY);
+            drawThinLine(painter, QPoint(layout.ruleLeft, row.ruleY), QPoint(layout.ruleRight - 1, row.ruleY));
         }
     }
 }
@@ -95,7 +96,10 @@ QImage exportPicture(const TSynEditor& view) {
     const int width = view.viewport()->width();
     const int columns = sheetColumns(look.grid, width, view.textLeft());
     const TExportLayout layout = layoutSheet(typesetForExport(look.lines, columns), look.grid, width, view.textLeft());
-    QImage picture(layout.pageWidth, layout.pageHeight, QImage::Format_RGB32);
+    // At the view's density, so the picture is as sharp as the screen it was read on.
+    const int density = densityOf(view);
+    QImage picture(layout.pageWidth * density, layout.pageHeight * density, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(density);
     QPainter painter(&picture);
     paintPage(painter, look, layout, layout.pages.front());
     painter.end();

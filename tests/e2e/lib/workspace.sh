@@ -33,11 +33,13 @@ wait_for_window() {
   return 1
 }
 
-# open_reading_window: double-clicks the main window's text view (run after start_veyrin) and sets
-# READING_WINDOW to the reading window; ends the program and fails when it does not open.
+# open_reading_window [SCALE]: double-clicks the main window's text view (run after start_veyrin) and
+# sets READING_WINDOW to the reading window; ends the program and fails when it does not open.
+# SCALE is the device pixels per design pixel of the screen (1 by default).
 open_reading_window() {
+  local scale=${1:-1}
   # The text view's client rectangle starts at (32, 184); the frame insets the client by (11, 32).
-  xdotool mousemove --window "$VEYRIN_WINDOW" $((11 + 32 + 100)) $((32 + 184 + 20))
+  xdotool mousemove --window "$VEYRIN_WINDOW" $(((11 + 32 + 100) * scale)) $(((32 + 184 + 20) * scale))
   sleep 0.2
   xdotool click --repeat 2 --delay 80 1
   READING_WINDOW=$(wait_for_window '^Veyrin阅读$') || {
