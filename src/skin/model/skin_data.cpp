@@ -1,10 +1,12 @@
 #include "skin/model/skin_data.h"
 
 #include "skin/model/compressed_stored_skin.h"
+#include "platform/model/app_error.h"
 #include "skin/model/skin_ini_text.h"
 #include "skin/model/skin_ini_values.h"
 #include "skin/model/skin_objects.h"
 #include "skin/model/skin_package.h"
+#include "skin/model/skin_scale.h"
 #include "skin/model/skin_sections.h"
 
 namespace veyrin {
@@ -48,9 +50,14 @@ void TbsSkinData::clear() {
     formInfo_ = {};
     popupWindow_ = {};
     hintWindow_ = {};
+    companions_.clear();
+    enlarged_.clear();
 }
 
-void TbsSkinData::setCompressedStoredSkin(const TbsCompressedStoredSkin* store) {
+void TbsSkinData::setCompressedStoredSkin(const TbsCompressedStoredSkin* store) { setCompressedStoredSkin(store, {}); }
+
+void TbsSkinData::setCompressedStoredSkin(const TbsCompressedStoredSkin* store,
+                                          const std::vector<const TbsCompressedStoredSkin*>& companions) {
     store_ = store;
     if (store_ == nullptr || store_->isEmpty()) return;
     empty_ = true;
@@ -62,6 +69,8 @@ void TbsSkinData::setCompressedStoredSkin(const TbsCompressedStoredSkin* store) 
         SkinPackage package = readSkinPackage(bytes);
         if (package.version >= kFirstUnknownPackageVersion) return;
         loadPackage(std::move(package));
+        for (const TbsCompressedStoredSkin* companion : companions)
+            if (companion != nullptr && !companion->isEmpty()) loadCompanion(*companion);
     } catch (...) {
         clear();
         throw;
@@ -117,6 +126,68 @@ int TbsSkinData::findControl(const std::string& name) const {
 const SkinBitmap* TbsSkinData::activePicture(int index) const {
     if (index < 0 || static_cast<std::size_t>(index) >= activePictures_.size()) return nullptr;
     return &activePictures_[static_cast<std::size_t>(index)];
+}
+
+namespace {
+
+bool isScaledBy(const SkinBitmap& scaled, const SkinBitmap& picture, int scale) {
+    return scaled.width == picture.width * scale && scaled.height == picture.height * scale;
+}
+
+// The scale a companion package is drawn at, or 0 when its pictures do not all match the skin's.
+int companionScale(const SkinPackage& companion, const SkinBitmap& picture, const SkinBitmap& inactivePicture,
+                   const SkinBitmap& mask, const std::vector<SkinBitmap>& activePictures) {
+    if (picture.isEmpty() || companion.picture.width % picture.width != 0) return 0;
+    const int scale = companion.picture.width / picture.width;
+    if (scale < 2 || scale > kMaxSkinScale) return 0;
+    if (!isScaledBy(companion.picture, picture, scale) || !isScaledBy(companion.inactivePicture, inactivePicture, scale) ||
+        !isScaledBy(companion.mask, mask, scale) || companion.activePictures.size() != activePictures.size())
+        return 0;
+    for (std::size_t i = 0; i < activePictures.size(); ++i)
+        if (!isScaledBy(companion.activePictures[i], activePictures[i], scale)) return 0;
+    return scale;
+}
+
+}  // namespace
+
+// A companion only adds detail, so one that cannot be read costs the sharper pictures, not the skin.
+void TbsSkinData::loadCompanion(const TbsCompressedStoredSkin& store) {
+    try {
+        std::string bytes;
+        store.inflateInto(bytes);
+        SkinPackage companion = readSkinPackage(bytes);
+        if (companion.version >= kFirstUnknownPackageVersion) return;
+        const int scale = companionScale(companion, picture_, inactivePicture_, mask_, activePictures_);
+        if (scale != 0) companions_[scale] = std::move(companion);
+    } catch (const AppError&) {
+    }
+}
+
+bool TbsSkinData::isOwnPicture(const SkinBitmap& picture) const {
+    if (&picture == &picture_ || &picture == &inactivePicture_ || &picture == &mask_) return true;
+    for (const SkinBitmap& active : activePictures_)
+        if (&picture == &active) return true;
+    return false;
+}
+
+const SkinBitmap* TbsSkinData::companionPicture(const SkinBitmap& picture, int scale) const {
+    auto found = companions_.find(scale);
+    if (found == companions_.end()) return nullptr;
+    const SkinPackage& companion = found->second;
+    if (&picture == &picture_) return &companion.picture;
+    if (&picture == &inactivePicture_) return &companion.inactivePicture;
+    if (&picture == &mask_) return &companion.mask;
+    for (std::size_t i = 0; i < activePictures_.size(); ++i)
+        if (&picture == &activePictures_[i]) return &companion.activePictures[i];
+    return nullptr;
+}
+
+const SkinBitmap& TbsSkinData::pictureAtScale(const SkinBitmap& picture, int scale) const {
+    if (scale <= 1 || !isOwnPicture(picture)) return picture;
+    if (const SkinBitmap* drawn = companionPicture(picture, scale)) return *drawn;
+    auto [slot, added] = enlarged_.try_emplace({&picture, scale});
+    if (added) slot->second = enlargedBitmap(picture, scale);
+    return slot->second;
 }
 
 }  // namespace veyrin
