@@ -57,8 +57,9 @@ void TbsSkinData::clear() {
 void TbsSkinData::setCompressedStoredSkin(const TbsCompressedStoredSkin* store) { setCompressedStoredSkin(store, {}); }
 
 void TbsSkinData::setCompressedStoredSkin(const TbsCompressedStoredSkin* store,
-                                          const std::vector<const TbsCompressedStoredSkin*>& companions) {
+                                          const std::map<int, const TbsCompressedStoredSkin*>& companions) {
     store_ = store;
+    companionStores_ = companions;
     if (store_ == nullptr || store_->isEmpty()) return;
     empty_ = true;
     send(kSkinChangingNotice);
@@ -69,8 +70,6 @@ void TbsSkinData::setCompressedStoredSkin(const TbsCompressedStoredSkin* store,
         SkinPackage package = readSkinPackage(bytes);
         if (package.version >= kFirstUnknownPackageVersion) return;
         loadPackage(std::move(package));
-        for (const TbsCompressedStoredSkin* companion : companions)
-            if (companion != nullptr && !companion->isEmpty()) loadCompanion(*companion);
     } catch (...) {
         clear();
         throw;
@@ -134,33 +133,40 @@ bool isScaledBy(const SkinBitmap& scaled, const SkinBitmap& picture, int scale) 
     return scaled.width == picture.width * scale && scaled.height == picture.height * scale;
 }
 
-// The scale a companion package is drawn at, or 0 when its pictures do not all match the skin's.
-int companionScale(const SkinPackage& companion, const SkinBitmap& picture, const SkinBitmap& inactivePicture,
-                   const SkinBitmap& mask, const std::vector<SkinBitmap>& activePictures) {
-    if (picture.isEmpty() || companion.picture.width % picture.width != 0) return 0;
-    const int scale = companion.picture.width / picture.width;
-    if (scale < 2 || scale > kMaxSkinScale) return 0;
+bool fitsScale(const SkinPackage& companion, int scale, const SkinBitmap& picture, const SkinBitmap& inactivePicture,
+               const SkinBitmap& mask, const std::vector<SkinBitmap>& activePictures) {
     if (!isScaledBy(companion.picture, picture, scale) || !isScaledBy(companion.inactivePicture, inactivePicture, scale) ||
         !isScaledBy(companion.mask, mask, scale) || companion.activePictures.size() != activePictures.size())
-        return 0;
+        return false;
     for (std::size_t i = 0; i < activePictures.size(); ++i)
-        if (!isScaledBy(companion.activePictures[i], activePictures[i], scale)) return 0;
-    return scale;
+        if (!isScaledBy(companion.activePictures[i], activePictures[i], scale)) return false;
+    return true;
 }
 
 }  // namespace
 
 // A companion only adds detail, so one that cannot be read costs the sharper pictures, not the skin.
-void TbsSkinData::loadCompanion(const TbsCompressedStoredSkin& store) {
+std::optional<SkinPackage> TbsSkinData::readCompanion(int scale) const {
+    auto store = companionStores_.find(scale);
+    if (store == companionStores_.end() || store->second == nullptr || store->second->isEmpty()) return {};
     try {
         std::string bytes;
-        store.inflateInto(bytes);
+        store->second->inflateInto(bytes);
         SkinPackage companion = readSkinPackage(bytes);
-        if (companion.version >= kFirstUnknownPackageVersion) return;
-        const int scale = companionScale(companion, picture_, inactivePicture_, mask_, activePictures_);
-        if (scale != 0) companions_[scale] = std::move(companion);
+        if (companion.version >= kFirstUnknownPackageVersion ||
+            !fitsScale(companion, scale, picture_, inactivePicture_, mask_, activePictures_))
+            return {};
+        return companion;
     } catch (const AppError&) {
+        return {};
     }
+}
+
+const SkinPackage* TbsSkinData::companion(int scale) const {
+    if (empty_) return nullptr;
+    auto [slot, added] = companions_.try_emplace(scale);
+    if (added) slot->second = readCompanion(scale);
+    return slot->second ? &*slot->second : nullptr;
 }
 
 bool TbsSkinData::isOwnPicture(const SkinBitmap& picture) const {
@@ -171,14 +177,13 @@ bool TbsSkinData::isOwnPicture(const SkinBitmap& picture) const {
 }
 
 const SkinBitmap* TbsSkinData::companionPicture(const SkinBitmap& picture, int scale) const {
-    auto found = companions_.find(scale);
-    if (found == companions_.end()) return nullptr;
-    const SkinPackage& companion = found->second;
-    if (&picture == &picture_) return &companion.picture;
-    if (&picture == &inactivePicture_) return &companion.inactivePicture;
-    if (&picture == &mask_) return &companion.mask;
+    const SkinPackage* drawn = companion(scale);
+    if (drawn == nullptr) return nullptr;
+    if (&picture == &picture_) return &drawn->picture;
+    if (&picture == &inactivePicture_) return &drawn->inactivePicture;
+    if (&picture == &mask_) return &drawn->mask;
     for (std::size_t i = 0; i < activePictures_.size(); ++i)
-        if (&picture == &activePictures_[i]) return &companion.activePictures[i];
+        if (&picture == &activePictures_[i]) return &drawn->activePictures[i];
     return nullptr;
 }
 

@@ -36,7 +36,7 @@ WindowSkin::WindowSkin(TbsBusinessSkinForm& form, TbsBorderIcons icons)
     form.setSkinData(&skinData_);
     skinData_.setNoticeSink(SkinNoticeRouter::instance().sinkFor(&form));
     try {
-        skinData_.setCompressedStoredSkin(&store_, {&store2x_, &store3x_});
+        skinData_.setCompressedStoredSkin(&store_, {{2, &store2x_}, {3, &store3x_}});
     } catch (const AppError&) {
         // The compiled-in skin is checked when the program is built; should it still fail, the
         // window keeps its built-in frame rather than not opening at all.

@@ -69,7 +69,7 @@ TEST(SkinCompanion, AWindowAtAScaleTakesTheCompanionsPicturesElseEnlargesThe1x) 
     const SkinPackage twice = drawnAt(2);
     const TbsCompressedStoredSkin companion = storeOf(twice);
     TbsSkinData skin;
-    skin.setCompressedStoredSkin(&store, {&companion});
+    skin.setCompressedStoredSkin(&store, {{2, &companion}});
     ASSERT_TRUE(skin.hasCompanion(2));
     EXPECT_FALSE(skin.hasCompanion(3));
 
@@ -87,14 +87,19 @@ TEST(SkinCompanion, ACompanionThatDoesNotFitIsLeftOutAndTheSkinStillLoads) {
     TbsCompressedStoredSkin damaged;
     damaged.setCompressedData("not a zlib stream");
     TbsSkinData skin;
-    skin.setCompressedStoredSkin(&store, {&notWhole, &damaged});
+    skin.setCompressedStoredSkin(&store, {{2, &notWhole}, {3, &damaged}});
     EXPECT_FALSE(skin.empty());
     EXPECT_FALSE(skin.hasCompanion(2));
+    EXPECT_FALSE(skin.hasCompanion(3));
     expectSamePixels(skin.pictureAtScale(skin.picture(), 2), enlargedBitmap(skin.picture(), 2));
+    // A 2x companion offered for 3x does not fit either.
+    const TbsCompressedStoredSkin twice = storeOf(drawnAt(2));
+    skin.setCompressedStoredSkin(&store, {{3, &twice}});
+    EXPECT_FALSE(skin.hasCompanion(3));
 
     // Loading another skin drops the companions of the one before.
     const TbsCompressedStoredSkin companion = storeOf(drawnAt(2));
-    skin.setCompressedStoredSkin(&store, {&companion});
+    skin.setCompressedStoredSkin(&store, {{2, &companion}});
     ASSERT_TRUE(skin.hasCompanion(2));
     skin.setCompressedStoredSkin(&store);
     EXPECT_FALSE(skin.hasCompanion(2));
@@ -124,6 +129,6 @@ TEST(SkinCompanion, ThePackerTakesEachPicturesScaledFileAndKeepsTheSkinIni) {
     EXPECT_EQ(packed.lines, sampleSkinLines());
 
     TbsSkinData skin;
-    skin.setCompressedStoredSkin(&store, {&companion});
+    skin.setCompressedStoredSkin(&store, {{2, &companion}});
     EXPECT_TRUE(skin.hasCompanion(2));
 }
