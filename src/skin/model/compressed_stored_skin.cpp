@@ -12,6 +12,7 @@
 #include "skin/model/skin_ini_text.h"
 #include "skin/model/skin_ini_values.h"
 #include "skin/model/skin_package.h"
+#include "skin/model/skin_scale.h"
 #include "skin/model/zlib_stream.h"
 
 namespace veyrin {
@@ -44,15 +45,15 @@ SkinBitmap loadBitmapFile(const std::filesystem::path& path) {
     return decodeBmpFile(bytes);
 }
 
-SkinBitmap loadNamedBitmap(const std::filesystem::path& dir, const std::string& name) {
-    return name.empty() ? SkinBitmap{} : loadBitmapFile(resolveProgramPath(dir, name));
+SkinBitmap loadNamedBitmap(const std::filesystem::path& dir, const std::string& name, int scale) {
+    return name.empty() ? SkinBitmap{} : loadBitmapFile(resolveProgramPath(dir, scaledPictureName(name, scale)));
 }
 
 }  // namespace
 
 void TbsCompressedStoredSkin::inflateInto(std::string& out) const { out += inflateZlib(compressedData_); }
 
-bool TbsCompressedStoredSkin::loadFromIni(const std::string& iniPath) {
+bool TbsCompressedStoredSkin::loadFromIni(const std::string& iniPath, int scale) {
     const std::vector<std::string> lines = splitSkinLines(readFileBytes(iniPath));
     const SkinIniText ini(lines);
     for (std::string_view section : kRequiredSections)
@@ -63,11 +64,11 @@ bool TbsCompressedStoredSkin::loadFromIni(const std::string& iniPath) {
     if (dir.empty()) dir = ".";
     const SkinSectionReader pictures(ini, "PICTURES");
     SkinPackage package;
-    package.picture = loadNamedBitmap(dir, pictures.string("picture"));
-    package.inactivePicture = loadNamedBitmap(dir, pictures.string("inactivepicture"));
-    package.mask = loadNamedBitmap(dir, pictures.string("mask"));
+    package.picture = loadNamedBitmap(dir, pictures.string("picture"), scale);
+    package.inactivePicture = loadNamedBitmap(dir, pictures.string("inactivepicture"), scale);
+    package.mask = loadNamedBitmap(dir, pictures.string("mask"), scale);
     for (const std::string& name : pictures.list("activepictures"))
-        package.activePictures.push_back(loadBitmapFile(resolveProgramPath(dir, name)));
+        package.activePictures.push_back(loadBitmapFile(resolveProgramPath(dir, scaledPictureName(name, scale))));
     package.lines = lines;
     compressedData_ = deflateZlib(writeSkinPackage(package));
     fileName = std::filesystem::path(iniPath).filename().string();

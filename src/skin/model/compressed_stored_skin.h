@@ -24,7 +24,9 @@ public:
     // stores it deflated. A skin.ini that lacks one of the sections a skin needs leaves the store
     // unchanged and returns false. Otherwise the store is emptied first, so an unreadable bitmap
     // ("Cannot open file <path>") or a bad one (the bitmap reader's error) leaves it empty.
-    bool loadFromIni(const std::string& iniPath);
+    // At `scale` 2 or 3 every picture is read from its "name@Nx" file instead, and the skin.ini
+    // is stored as it is.
+    bool loadFromIni(const std::string& iniPath, int scale = 1);
 
     // Replaces the store with the stream of a compressed skin file (Int32 version, Int32 length,
     // the bytes). A version above 3 leaves the store empty; a short file throws "Stream read error".

@@ -1,10 +1,12 @@
 #include "skin/model/skin_data.h"
 
 #include "skin/model/compressed_stored_skin.h"
+#include "platform/model/app_error.h"
 #include "skin/model/skin_ini_text.h"
 #include "skin/model/skin_ini_values.h"
 #include "skin/model/skin_objects.h"
 #include "skin/model/skin_package.h"
+#include "skin/model/skin_scale.h"
 #include "skin/model/skin_sections.h"
 
 namespace veyrin {
@@ -48,10 +50,16 @@ void TbsSkinData::clear() {
     formInfo_ = {};
     popupWindow_ = {};
     hintWindow_ = {};
+    companions_.clear();
+    enlarged_.clear();
 }
 
-void TbsSkinData::setCompressedStoredSkin(const TbsCompressedStoredSkin* store) {
+void TbsSkinData::setCompressedStoredSkin(const TbsCompressedStoredSkin* store) { setCompressedStoredSkin(store, {}); }
+
+void TbsSkinData::setCompressedStoredSkin(const TbsCompressedStoredSkin* store,
+                                          const std::map<int, const TbsCompressedStoredSkin*>& companions) {
     store_ = store;
+    companionStores_ = companions;
     if (store_ == nullptr || store_->isEmpty()) return;
     empty_ = true;
     send(kSkinChangingNotice);
@@ -117,6 +125,74 @@ int TbsSkinData::findControl(const std::string& name) const {
 const SkinBitmap* TbsSkinData::activePicture(int index) const {
     if (index < 0 || static_cast<std::size_t>(index) >= activePictures_.size()) return nullptr;
     return &activePictures_[static_cast<std::size_t>(index)];
+}
+
+namespace {
+
+bool isScaledBy(const SkinBitmap& scaled, const SkinBitmap& picture, int scale) {
+    return scaled.width == picture.width * scale && scaled.height == picture.height * scale;
+}
+
+bool fitsScale(const SkinPackage& companion, int scale, const SkinBitmap& picture, const SkinBitmap& inactivePicture,
+               const SkinBitmap& mask, const std::vector<SkinBitmap>& activePictures) {
+    if (!isScaledBy(companion.picture, picture, scale) || !isScaledBy(companion.inactivePicture, inactivePicture, scale) ||
+        !isScaledBy(companion.mask, mask, scale) || companion.activePictures.size() != activePictures.size())
+        return false;
+    for (std::size_t i = 0; i < activePictures.size(); ++i)
+        if (!isScaledBy(companion.activePictures[i], activePictures[i], scale)) return false;
+    return true;
+}
+
+}  // namespace
+
+// A companion only adds detail, so one that cannot be read costs the sharper pictures, not the skin.
+std::optional<SkinPackage> TbsSkinData::readCompanion(int scale) const {
+    auto store = companionStores_.find(scale);
+    if (store == companionStores_.end() || store->second == nullptr || store->second->isEmpty()) return {};
+    try {
+        std::string bytes;
+        store->second->inflateInto(bytes);
+        SkinPackage companion = readSkinPackage(bytes);
+        if (companion.version >= kFirstUnknownPackageVersion ||
+            !fitsScale(companion, scale, picture_, inactivePicture_, mask_, activePictures_))
+            return {};
+        return companion;
+    } catch (const AppError&) {
+        return {};
+    }
+}
+
+const SkinPackage* TbsSkinData::companion(int scale) const {
+    if (empty_) return nullptr;
+    auto [slot, added] = companions_.try_emplace(scale);
+    if (added) slot->second = readCompanion(scale);
+    return slot->second ? &*slot->second : nullptr;
+}
+
+bool TbsSkinData::isOwnPicture(const SkinBitmap& picture) const {
+    if (&picture == &picture_ || &picture == &inactivePicture_ || &picture == &mask_) return true;
+    for (const SkinBitmap& active : activePictures_)
+        if (&picture == &active) return true;
+    return false;
+}
+
+const SkinBitmap* TbsSkinData::companionPicture(const SkinBitmap& picture, int scale) const {
+    const SkinPackage* drawn = companion(scale);
+    if (drawn == nullptr) return nullptr;
+    if (&picture == &picture_) return &drawn->picture;
+    if (&picture == &inactivePicture_) return &drawn->inactivePicture;
+    if (&picture == &mask_) return &drawn->mask;
+    for (std::size_t i = 0; i < activePictures_.size(); ++i)
+        if (&picture == &activePictures_[i]) return &drawn->activePictures[i];
+    return nullptr;
+}
+
+const SkinBitmap& TbsSkinData::pictureAtScale(const SkinBitmap& picture, int scale) const {
+    if (scale <= 1 || !isOwnPicture(picture)) return picture;
+    if (const SkinBitmap* drawn = companionPicture(picture, scale)) return *drawn;
+    auto [slot, added] = enlarged_.try_emplace({&picture, scale});
+    if (added) slot->second = enlargedBitmap(picture, scale);
+    return slot->second;
 }
 
 }  // namespace veyrin

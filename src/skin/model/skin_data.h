@@ -6,17 +6,19 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/model/color.h"
 #include "skin/model/frame_rect.h"
 #include "skin/model/skin_bitmap.h"
+#include "skin/model/skin_package.h"
 
 namespace veyrin {
 
 class TbsCompressedStoredSkin;
-struct SkinPackage;
 
 // Notices a skin data sends to the windows while it loads (first to its owner, then the others).
 enum SkinNotice : int {
@@ -175,6 +177,12 @@ public:
     // Setting the store loads its package at once (nothing happens for an empty store). A damaged
     // package throws AppError with the reader's message and leaves the skin empty.
     void setCompressedStoredSkin(const TbsCompressedStoredSkin* store);
+    // Loads `store` with its companions by scale: stores of the same skin whose pictures are drawn
+    // at 2x or 3x, read only when a picture at that scale is first asked for (they must outlive this
+    // skin data, as `store` does). A companion that is damaged, or whose pictures are not all exactly
+    // that many times the skin's own, is passed over and the skin's own pictures are enlarged.
+    void setCompressedStoredSkin(const TbsCompressedStoredSkin* store,
+                                 const std::map<int, const TbsCompressedStoredSkin*>& companions);
     const TbsCompressedStoredSkin* compressedStoredSkin() const { return store_; }
 
     bool empty() const { return empty_; }
@@ -193,6 +201,10 @@ public:
     const std::vector<SkinBitmap>& activePictures() const { return activePictures_; }
     // The active picture at `index`, or null when the index names none.
     const SkinBitmap* activePicture(int index) const;
+    // What stands for `picture` (one of the pictures above) at `scale`: the companion's picture for
+    // that scale, else `picture` enlarged by whole pixels. A picture of no skin comes back as it is.
+    const SkinBitmap& pictureAtScale(const SkinBitmap& picture, int scale) const;
+    bool hasCompanion(int scale) const { return companion(scale) != nullptr; }
 
     const TbsFormInfo& formInfo() const { return formInfo_; }
     const TbsDataSkinPopupWindow& popupWindow() const { return popupWindow_; }
@@ -204,6 +216,10 @@ private:
     void clear();
     void send(SkinNotice notice) const;
     void loadPackage(SkinPackage package);
+    const SkinPackage* companion(int scale) const;
+    std::optional<SkinPackage> readCompanion(int scale) const;
+    const SkinBitmap* companionPicture(const SkinBitmap& picture, int scale) const;
+    bool isOwnPicture(const SkinBitmap& picture) const;
 
     bool empty_ = true;
     const TbsCompressedStoredSkin* store_ = nullptr;
@@ -215,6 +231,9 @@ private:
     TbsDataSkinHintWindow hintWindow_;
     std::vector<std::unique_ptr<TbsDataSkinObject>> objects_;
     std::vector<TbsDataSkinControl> controls_;
+    std::map<int, const TbsCompressedStoredSkin*> companionStores_;
+    mutable std::map<int, std::optional<SkinPackage>> companions_;  // by scale, once read
+    mutable std::map<std::pair<const SkinBitmap*, int>, SkinBitmap> enlarged_;
 };
 
 }  // namespace veyrin

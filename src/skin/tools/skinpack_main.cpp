@@ -1,7 +1,9 @@
 // veyrin-skinpack: builds the compressed skin store from a skin.ini and its bitmaps, and lists what
 // a store holds.
-//   veyrin-skinpack build DIR/skin.ini OUT
+//   veyrin-skinpack build DIR/skin.ini OUT [SCALE]
 //   veyrin-skinpack list FILE
+// With SCALE 2 or 3 the package takes each picture's "name@SCALEx" file (the skin drawn for
+// high-density screens) and the same skin.ini.
 
 #include <fstream>
 #include <iostream>
@@ -29,9 +31,9 @@ std::string readFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-int build(const std::string& iniPath, const std::string& outPath) {
+int build(const std::string& iniPath, const std::string& outPath, int scale) {
     TbsCompressedStoredSkin store;
-    if (!store.loadFromIni(iniPath)) {
+    if (!store.loadFromIni(iniPath, scale)) {
         std::cerr << iniPath << " lacks one of VERSION, PICTURES, FORMINFO, SKINOBJECTS, SKINCONTROLS\n";
         return 1;
     }
@@ -68,8 +70,13 @@ int list(const std::string& path) {
 }
 
 int usage() {
-    std::cerr << "usage: veyrin-skinpack build DIR/skin.ini OUT\n       veyrin-skinpack list FILE\n";
+    std::cerr << "usage: veyrin-skinpack build DIR/skin.ini OUT [SCALE]\n       veyrin-skinpack list FILE\n";
     return 2;
+}
+
+// 1, 2 or 3; 0 for anything else.
+int parseScale(const std::string& text) {
+    return text == "1" || text == "2" || text == "3" ? text[0] - '0' : 0;
 }
 
 }  // namespace
@@ -77,7 +84,8 @@ int usage() {
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     try {
-        if (command == "build" && argc == 4) return build(argv[2], argv[3]);
+        if (command == "build" && argc == 4) return build(argv[2], argv[3], 1);
+        if (command == "build" && argc == 5 && parseScale(argv[4]) != 0) return build(argv[2], argv[3], parseScale(argv[4]));
         if (command == "list" && argc == 3) return list(argv[2]);
         return usage();
     } catch (const std::exception& e) {

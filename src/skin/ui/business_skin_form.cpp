@@ -90,12 +90,9 @@ void TbsBusinessSkinForm::attachSkin(const FrameSkin& skin) {
         detachSkin();
         return;
     }
-    picture_ = toQImage(*skin.picture);
-    inactivePicture_ = skin.inactivePicture ? toQImage(*skin.inactivePicture) : QImage();
+    scale_ = skinScaleOf(host_);
     activePictures_.clear();
-    if (skin.activePictures) {
-        for (const SkinBitmap& bitmap : *skin.activePictures) activePictures_.push_back(toQImage(bitmap));
-    }
+    takePictures();
     stripsSize_ = QSize();
     buildObjects();
     applyButtonAvailability();
@@ -302,6 +299,22 @@ const QImage* TbsBusinessSkinForm::activePicture(int index) const {
 
 QString TbsBusinessSkinForm::caption() const { return host_.caption(); }
 
+void TbsBusinessSkinForm::takePictures() {
+    picture_ = skinImage(*skin_.picture, scale_, skinData_);
+    inactivePicture_ = skin_.inactivePicture ? skinImage(*skin_.inactivePicture, scale_, skinData_) : QImage();
+    const std::size_t count = skin_.activePictures ? skin_.activePictures->size() : 0;
+    activePictures_.resize(count);
+    for (std::size_t i = 0; i < count; ++i) activePictures_[i] = skinImage((*skin_.activePictures)[i], scale_, skinData_);
+}
+
+void TbsBusinessSkinForm::followHostScale() {
+    const int scale = skinScaleOf(host_);
+    if (!skinSupport_ || scale == scale_) return;
+    scale_ = scale;
+    takePictures();
+    stripsSize_ = QSize();
+}
+
 void TbsBusinessSkinForm::composeStrips() {
     const bool inactive = &framePicture() == &inactivePicture_;
     if (stripsSize_ == host_.size() && stripsInactive_ == inactive) return;
@@ -315,7 +328,8 @@ void TbsBusinessSkinForm::composeStrips() {
             strips_[i] = QImage();
             continue;
         }
-        strips_[i] = QImage(stripRects_[i].size(), QImage::Format_RGB32);
+        strips_[i] = QImage(stripRects_[i].size() * scale_, QImage::Format_RGB32);
+        strips_[i].setDevicePixelRatio(scale_);
         strips_[i].fill(Qt::black);
         QPainter painter(&strips_[i]);
         drawPictureCopies(painter, framePicture(), stripCopies(source, kStrips[i], host_.width(), host_.height()),
@@ -329,6 +343,7 @@ void TbsBusinessSkinForm::paintFrame(QPainter& painter) {
     painting_ = true;
     syncToHostSize();
     painting_ = false;
+    followHostScale();
     composeStrips();
     painter.save();
     painter.setClipRegion(QRegion(host_.rect()).subtracted(toQRect(geometry_.clientRect)), Qt::IntersectClip);
@@ -370,6 +385,7 @@ QImage TbsBusinessSkinForm::inactiveStrip(std::size_t index) {
 }
 
 void TbsBusinessSkinForm::paintClientBackground(QPainter& painter, const QRect& clientArea) {
+    followHostScale();
     // A background picture index that names no picture leaves the frame picture's client tile.
     if (const QImage* background = activePicture(skin_.formInfo.bgPictureIndex); background && !background->isNull()) {
         painter.drawTiledPixmap(clientArea, QPixmap::fromImage(*background));
@@ -380,7 +396,7 @@ void TbsBusinessSkinForm::paintClientBackground(QPainter& painter, const QRect& 
         painter.fillRect(clientArea, host_.palette().button());
         return;
     }
-    painter.drawTiledPixmap(clientArea, QPixmap::fromImage(picture_.copy(toQRect(cl))));
+    painter.drawTiledPixmap(clientArea, QPixmap::fromImage(picture_.copy(skinSourceRect(picture_, cl))));
 }
 
 void TbsBusinessSkinForm::redrawObject(const TbsActiveSkinObject& object) { host_.update(object.objectRect()); }

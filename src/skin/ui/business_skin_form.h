@@ -162,6 +162,10 @@ private:
     void syncToHostSize();
     void placeObjects();
     void rebuildShape();
+    // The pictures as drawn at the host's current scale; a host moved to a screen of another scale
+    // takes them again before its next paint.
+    void takePictures();
+    void followHostScale();
     void composeStrips();
     // Inactive, with "autorenderinginactiveimage": the frame is drawn through the inactive effect.
     bool rendersInactiveLook() const;
@@ -179,7 +183,8 @@ private:
     FrameSkin skin_;
     bool skinSupport_ = false;
     QImage picture_, inactivePicture_;
-    std::vector<QImage> activePictures_;
+    std::vector<QImage> activePictures_;  // the objects keep pointers into it
+    int scale_ = 1;
     std::vector<std::unique_ptr<TbsActiveSkinObject>> objects_;
     int hotIndex_ = -1, oldHotIndex_ = -1, captureIndex_ = -1;
     TbsFrameState normalState_;

@@ -24,8 +24,9 @@ PixelBlock blockOf(const QImage& image) {
     return block;
 }
 
-QImage imageOf(const PixelBlock& block) {
+QImage imageOf(const PixelBlock& block, qreal devicePixelRatio) {
     QImage image(block.width, block.height, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
     for (int y = 0; y < block.height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < block.width; ++x) line[x] = 0xFF000000u | block.at(x, y);
@@ -101,24 +102,24 @@ void TbsActiveSkinObject::mouseLeave() {
 
 QImage TbsActiveSkinObject::activePictureLook(const FrameRect& source) const {
     if (!activePicture_ || source.isAbsent()) return {};
-    return activePicture_->copy(toQRect(source));
+    return activePicture_->copy(skinSourceRect(*activePicture_, source));
 }
 
 QImage TbsActiveSkinObject::normalLook() const {
     if (skinRectInAPicture_) return activePictureLook(skinRect_);
-    return form_.framePicture().copy(toQRect(skinRect_));
+    return form_.framePicture().copy(skinSourceRect(form_.framePicture(), skinRect_));
 }
 
 void TbsActiveSkinObject::drawFromActivePicture(QPainter& painter, const FrameRect& source) const {
     if (!activePicture_ || source.isAbsent()) return;
-    painter.drawImage(objectRect_.topLeft(), *activePicture_, toQRect(source));
+    painter.drawImage(objectRect_.topLeft(), *activePicture_, skinSourceRect(*activePicture_, source));
 }
 
 void TbsActiveSkinObject::drawBlend(QPainter& painter, const QImage& normal, const QImage& hot) const {
     if (normal.isNull() || hot.isNull()) return;
     QImage sameSizeHot = hot.size() == normal.size() ? hot : hot.scaled(normal.size());
     PixelBlock blended = blendMorph(morphKind_, blockOf(normal), blockOf(sameSizeHot), morphFactor_);
-    painter.drawImage(objectRect_.topLeft(), imageOf(blended));
+    painter.drawImage(objectRect_.topLeft(), imageOf(blended, normal.devicePixelRatio()));
 }
 
 // ---- TbsSkinButtonObject
@@ -290,7 +291,7 @@ void TbsSkinCaptionObject::draw(QPainter& painter, bool single) {
     const QRect textBox(origin.x, origin.y, metrics.horizontalAdvance(text), metrics.height());
     const FrameRect& frameRect = active_ && !data_.activeFrameRect.isAbsent() ? data_.activeFrameRect : data_.frameRect;
     if (!frameRect.isAbsent() && activePicture_) {
-        painter.drawImage(textBox, *activePicture_, toQRect(frameRect));
+        painter.drawImage(textBox, *activePicture_, skinSourceRect(*activePicture_, frameRect));
     }
     painter.save();
     painter.setFont(font);

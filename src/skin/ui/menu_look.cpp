@@ -29,8 +29,8 @@ MenuLook makeMenuLook(const TbsSkinData* skinData, const MenuLookOptions& option
         return look;
     }
     const TbsDataSkinMenuItem& item = *look.skin.menuItem;
-    look.popupPicture = toQImage(*look.skin.popupPicture);
-    look.itemPicture = toQImage(*look.skin.itemPicture);
+    look.popupPicture = skinImage(*look.skin.popupPicture, options.scale, skinData);
+    look.itemPicture = skinImage(*look.skin.itemPicture, options.scale, skinData);
     if (options.useSkinFont) look.font = skinFont(item.fontName, item.fontHeight, item.fontStyle);
     look.textColor = toQColor(item.fontColor);
     look.activeTextColor = toQColor(item.activeFontColor);

@@ -27,6 +27,7 @@ struct MenuLookOptions {
     int defaultItemHeight = 20;  // DefMenuItemHeight
     QFont defaultItemFont;       // DefMenuItemFont
     int imageWidth = 0;
+    int scale = 1;  // of the screen the menu opens on
 };
 
 MenuLook makeMenuLook(const TbsSkinData* skinData, const MenuLookOptions& options);

@@ -62,7 +62,7 @@ void TbsSkinHintWindow::takeCurrentLook() {
     const SkinBitmap* picture =
         skin != nullptr ? usablePicture(skin, skin->hintWindow().windowPictureIndex) : nullptr;
     skin_ = picture != nullptr ? skin : nullptr;
-    picture_ = picture != nullptr ? toQImage(*picture) : QImage();
+    picture_ = picture != nullptr ? skinImage(*picture, skinScaleOf(*this), skin) : QImage();
 
     const FontDescription& fallback = component != nullptr ? component->defaultFont() : frameworkHintFont();
     if (skin_ != nullptr && component->useSkinFont()) {
@@ -121,7 +121,9 @@ QRect TbsSkinHintWindow::scaledClientRect() const {
 
 void TbsSkinHintWindow::paintEvent(QPaintEvent*) {
     // Composed off-screen and copied in one step, so the hint never flickers while it grows.
-    QImage buffer(size(), QImage::Format_RGB32);
+    const int scale = skinScaleOf(*this);
+    QImage buffer(size() * scale, QImage::Format_RGB32);
+    buffer.setDevicePixelRatio(scale);
     {
         QPainter painter(&buffer);
         painter.setFont(font_);

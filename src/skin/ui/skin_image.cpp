@@ -2,6 +2,10 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <QWidget>
+
+#include "skin/model/skin_data.h"
+#include "skin/model/skin_scale.h"
 
 namespace veyrin {
 
@@ -17,10 +21,24 @@ QImage toQImage(const SkinBitmap& bitmap) {
 
 QRect toQRect(const FrameRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
 
+int skinScaleOf(const QWidget& widget) { return skinScaleFor(widget.devicePixelRatioF()); }
+
+QImage skinImage(const SkinBitmap& bitmap, int scale, const TbsSkinData* skin) {
+    if (bitmap.isEmpty() || scale <= 1) return toQImage(bitmap);
+    QImage image = skin != nullptr ? toQImage(skin->pictureAtScale(bitmap, scale)) : QImage();
+    if (image.width() != bitmap.width * scale) image = toQImage(enlargedBitmap(bitmap, scale));
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+QRect skinSourceRect(const QImage& picture, const FrameRect& rect) {
+    return toQRect(scaledSkinRect(rect, skinScaleFor(picture.devicePixelRatio())));
+}
+
 void drawPictureCopies(QPainter& painter, const QImage& source, const std::vector<PictureCopy>& copies, QPoint offset) {
     for (const PictureCopy& copy : copies) {
         QRect target = toQRect(copy.target).translated(offset);
-        QRect from = toQRect(copy.source);
+        QRect from = skinSourceRect(source, copy.source);
         switch (copy.mode) {
         case PictureCopy::Mode::Copy: painter.drawImage(target.topLeft(), source, from); break;
         case PictureCopy::Mode::Stretch: painter.drawImage(target, source, from); break;
@@ -30,7 +48,9 @@ void drawPictureCopies(QPainter& painter, const QImage& source, const std::vecto
 }
 
 QImage composedPicture(const QImage& source, const CompositionSource& layout, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+    const qreal scale = source.devicePixelRatio();
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::black);
     QPainter painter(&image);
     drawPictureCopies(painter, source, composedPictureCopies(layout, size.width(), size.height()));

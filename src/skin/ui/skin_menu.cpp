@@ -10,6 +10,7 @@
 
 #include "platform/ui/font_faces.h"
 #include "skin/model/menu_navigation.h"
+#include "skin/model/skin_scale.h"
 #include "skin/ui/skin_popup_window.h"
 
 namespace veyrin {
@@ -98,8 +99,18 @@ bool TbsSkinMenu::openFirstLevel(const FrameRect& anchor, std::vector<TbsMenuIte
     bool anyShown = std::any_of(items.begin(), items.end(), [](const TbsMenuItem& i) { return i.visible; });
     if (!anyShown) return false;
     run_ = std::move(run);
+    followScaleAt({anchor.left, anchor.top});
     openLevel(std::move(items), anchor, false, upward);
     return true;
+}
+
+void TbsSkinMenu::followScaleAt(const QPoint& global) {
+    QScreen* screen = QGuiApplication::screenAt(global);
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    const int scale = screen != nullptr ? skinScaleFor(screen->devicePixelRatio()) : 1;
+    if (scale == lookOptions_.scale) return;
+    lookOptions_.scale = scale;
+    rebuildLook();
 }
 
 FrameRect TbsSkinMenu::workAreaAt(const QPoint& global) const {

@@ -82,6 +82,8 @@ private:
     int depthAt(const QPoint& global) const;
     FrameRect workAreaAt(const QPoint& global) const;
     void rebuildLook();
+    // The levels are drawn at the scale of the screen the menu opens on.
+    void followScaleAt(const QPoint& global);
 
     QWidget* window_;
     const TbsSkinData* skinData_ = nullptr;

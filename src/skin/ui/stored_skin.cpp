@@ -4,14 +4,15 @@
 
 namespace veyrin {
 
-QByteArray storedSkinData() {
-    QFile file(QStringLiteral(":/skin/stored_skin"));
+QByteArray storedSkinData(int scale) {
+    const QString suffix = scale > 1 ? QStringLiteral("@%1x").arg(scale) : QString();
+    QFile file(QStringLiteral(":/skin/stored_skin") + suffix);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }
 
-TbsCompressedStoredSkin makeStoredSkin() {
-    const QByteArray bytes = storedSkinData();
+TbsCompressedStoredSkin makeStoredSkin(int scale) {
+    const QByteArray bytes = storedSkinData(scale);
     TbsCompressedStoredSkin store;
     store.fileName = "skin.ini";
     store.setCompressedData(bytes.toStdString());

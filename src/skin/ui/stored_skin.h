@@ -7,10 +7,11 @@
 
 namespace veyrin {
 
-// The store's bytes as compiled in; empty when the program was built without a skin.
-QByteArray storedSkinData();
+// The store's bytes as compiled in; empty when the program was built without a skin. At `scale` 2
+// or 3, the companion drawn for that scale (empty when none was packed).
+QByteArray storedSkinData(int scale = 1);
 
-// A store holding the compiled-in skin, for a window's TbsSkinData to load.
-TbsCompressedStoredSkin makeStoredSkin();
+// A store holding the compiled-in skin (or its companion at `scale`), for a window's TbsSkinData.
+TbsCompressedStoredSkin makeStoredSkin(int scale = 1);
 
 }  // namespace veyrin

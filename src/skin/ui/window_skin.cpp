@@ -30,12 +30,13 @@ void setSharedFrameProperties(TbsBusinessSkinForm& form, TbsBorderIcons icons) {
 
 }  // namespace
 
-WindowSkin::WindowSkin(TbsBusinessSkinForm& form, TbsBorderIcons icons) : form_(form), store_(makeStoredSkin()) {
+WindowSkin::WindowSkin(TbsBusinessSkinForm& form, TbsBorderIcons icons)
+    : form_(form), store_(makeStoredSkin()), store2x_(makeStoredSkin(2)), store3x_(makeStoredSkin(3)) {
     setSharedFrameProperties(form, icons);
     form.setSkinData(&skinData_);
     skinData_.setNoticeSink(SkinNoticeRouter::instance().sinkFor(&form));
     try {
-        skinData_.setCompressedStoredSkin(&store_);
+        skinData_.setCompressedStoredSkin(&store_, {{2, &store2x_}, {3, &store3x_}});
     } catch (const AppError&) {
         // The compiled-in skin is checked when the program is built; should it still fail, the
         // window keeps its built-in frame rather than not opening at all.

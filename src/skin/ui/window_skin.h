@@ -24,6 +24,7 @@ public:
 private:
     TbsBusinessSkinForm& form_;
     TbsCompressedStoredSkin store_;
+    TbsCompressedStoredSkin store2x_, store3x_;  // the same skin drawn for 2x and 3x screens
     TbsSkinData skinData_;
 };
 

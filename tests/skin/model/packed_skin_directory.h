@@ -16,13 +16,14 @@ class PackedSkinDirectory {
 public:
     void addBitmap(const std::string& name, const SkinBitmap& bitmap) { test::writeBytes(dir_.path() / name, bitmap.fileBytes); }
 
-    // Writes skin.ini and builds the store from it; the store stays empty when the builder refuses.
-    TbsCompressedStoredSkin pack(const std::vector<std::string>& iniLines) const {
+    // Writes skin.ini and builds the store from it (at `scale`, from the name@Nx pictures); the
+    // store stays empty when the builder refuses.
+    TbsCompressedStoredSkin pack(const std::vector<std::string>& iniLines, int scale = 1) const {
         std::string text;
         for (const std::string& line : iniLines) text += line + "\r\n";
         test::writeBytes(dir_.path() / "skin.ini", text);
         TbsCompressedStoredSkin store;
-        store.loadFromIni((dir_.path() / "skin.ini").string());
+        store.loadFromIni((dir_.path() / "skin.ini").string(), scale);
         return store;
     }
 

@@ -1,0 +1,27 @@
+#pragma once
+// The skin at a whole-number scale: 2x and 3x windows cut the same skin.ini coordinates out of
+// pictures that many times larger, so every design pixel stays a whole block of device pixels.
+
+#include <string>
+
+#include "skin/model/frame_rect.h"
+#include "skin/model/skin_bitmap.h"
+
+namespace veyrin {
+
+inline constexpr int kMaxSkinScale = 3;
+
+// The skin's scale for a device pixel ratio: rounded half up, kept within 1..3.
+int skinScaleFor(double devicePixelRatio);
+
+// A skin rectangle in a picture `scale` times larger.
+FrameRect scaledSkinRect(const FrameRect& rect, int scale);
+
+// `bitmap` with each pixel repeated into a `scale` x `scale` block (a skin with no picture drawn
+// for that scale); the stored file bytes are not kept.
+SkinBitmap enlargedBitmap(const SkinBitmap& bitmap, int scale);
+
+// The file that holds picture `name` drawn at `scale`: "frame.bmp" at 2 is "frame@2x.bmp".
+std::string scaledPictureName(const std::string& name, int scale);
+
+}  // namespace veyrin
