@@ -5,11 +5,6 @@
 
 namespace veyrin {
 
-int skinScaleFor(double devicePixelRatio) {
-    if (!(devicePixelRatio >= 1.0)) return 1;  // also NaN
-    return std::clamp(static_cast<int>(std::floor(devicePixelRatio + 0.5)), 1, kMaxSkinScale);
-}
-
 FrameRect scaledSkinRect(const FrameRect& r, int scale) {
     return {r.left * scale, r.top * scale, r.right * scale, r.bottom * scale};
 }

@@ -9,10 +9,8 @@
 
 namespace veyrin {
 
-inline constexpr int kMaxSkinScale = 3;
-
-// The skin's scale for a device pixel ratio: rounded half up, kept within 1..3.
-int skinScaleFor(double devicePixelRatio);
+// A window's skin scale is `pictureScale` of its device pixel ratio (platform/model/screen_scale):
+// the same whole number, 1 to 3, that picks every other picture.
 
 // A skin rectangle in a picture `scale` times larger.
 FrameRect scaledSkinRect(const FrameRect& rect, int scale);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "skin/model/skin_data.h"
+#include "platform/model/screen_scale.h"
 #include "skin/model/skin_scale.h"
 
 namespace veyrin {
@@ -21,7 +22,7 @@ QImage toQImage(const SkinBitmap& bitmap) {
 
 QRect toQRect(const FrameRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
 
-int skinScaleOf(const QWidget& widget) { return skinScaleFor(widget.devicePixelRatioF()); }
+int skinScaleOf(const QWidget& widget) { return pictureScale(widget.devicePixelRatioF()); }
 
 QImage skinImage(const SkinBitmap& bitmap, int scale, const TbsSkinData* skin) {
     if (bitmap.isEmpty() || scale <= 1) return toQImage(bitmap);
@@ -32,7 +33,7 @@ QImage skinImage(const SkinBitmap& bitmap, int scale, const TbsSkinData* skin) {
 }
 
 QRect skinSourceRect(const QImage& picture, const FrameRect& rect) {
-    return toQRect(scaledSkinRect(rect, skinScaleFor(picture.devicePixelRatio())));
+    return toQRect(scaledSkinRect(rect, pictureScale(picture.devicePixelRatio())));
 }
 
 void drawPictureCopies(QPainter& painter, const QImage& source, const std::vector<PictureCopy>& copies, QPoint offset) {

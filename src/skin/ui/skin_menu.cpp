@@ -10,6 +10,7 @@
 
 #include "platform/ui/font_faces.h"
 #include "skin/model/menu_navigation.h"
+#include "platform/model/screen_scale.h"
 #include "skin/model/skin_scale.h"
 #include "skin/ui/skin_popup_window.h"
 
@@ -107,7 +108,7 @@ bool TbsSkinMenu::openFirstLevel(const FrameRect& anchor, std::vector<TbsMenuIte
 void TbsSkinMenu::followScaleAt(const QPoint& global) {
     QScreen* screen = QGuiApplication::screenAt(global);
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-    const int scale = screen != nullptr ? skinScaleFor(screen->devicePixelRatio()) : 1;
+    const int scale = screen != nullptr ? pictureScale(screen->devicePixelRatio()) : 1;
     if (scale == lookOptions_.scale) return;
     lookOptions_.scale = scale;
     rebuildLook();

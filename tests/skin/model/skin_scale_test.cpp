@@ -10,12 +10,6 @@
 using namespace veyrin;
 using namespace veyrin::skin_fixture;
 
-TEST(SkinScale, RoundsTheDevicePixelRatioToAWholeScale) {
-    const std::pair<double, int> cases[] = {{1.0, 1}, {1.25, 1}, {1.49, 1}, {1.5, 2}, {1.75, 2}, {2.0, 2},
-                                            {2.5, 3}, {3.0, 3}, {4.0, 3}, {0.5, 1}, {0.0, 1}};
-    for (auto [ratio, scale] : cases) EXPECT_EQ(skinScaleFor(ratio), scale) << ratio;
-}
-
 // Every piece the frame cuts, cut from a picture enlarged by whole pixels, is the 1x piece with
 // each pixel made a block: no seam, no pixel of a neighbouring piece.
 TEST(SkinScale, PiecesCutAtAScaleAreBlocksOfThe1xPieces) {
