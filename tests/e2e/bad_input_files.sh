@@ -128,4 +128,4 @@ same_bytes Tem/01.dat before
 
 echo "bad input files: all cases passed"
 DRIVE
-xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" bash "$base/drive.sh" "$base" "$binary" "$source_dir" "$lib_dir/workspace.sh"
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24 -noreset" bash "$base/drive.sh" "$base" "$binary" "$source_dir" "$lib_dir/workspace.sh"

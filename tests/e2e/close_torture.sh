@@ -133,6 +133,8 @@ for i in "${!files[@]}"; do
 done
 rm -rf "$template"
 DRIVE
-xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" bash "$base/drive.sh" "$base" "$binary" "$source_dir" "$rounds" \
+# -noreset: between two rounds the server may have no client, and a reset then would refuse the
+# next start of the program.
+xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24 -noreset" bash "$base/drive.sh" "$base" "$binary" "$source_dir" "$rounds" \
   "$pause_ms" "$lib_dir/workspace.sh"
 echo "close torture test passed"
