@@ -15,6 +15,7 @@
 #include "textview/ui/flat_scroll_bar.h"
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/syn_editor.h"
+#include "support/shown_reader_view.h"
 #include "textview/ui/thin_pen.h"
 #include "windows/ui/text_export.h"
 
@@ -97,13 +98,7 @@ class SynEditorDensityTest : public QObject {
 
 private:
     std::unique_ptr<TSynEditor> makeView(int width, int height, const std::string& text) {
-        auto view = std::make_unique<TSynEditor>();
-        applyReaderDesignValues(*view);
-        view->resize(width + TSynFlatScrollBar::kThickness, height);
-        view->Lines().LoadFromBytes(text);
-        view->show();
-        if (!QTest::qWaitForWindowExposed(view.get())) return nullptr;
-        return view;
+        return test::makeShownReaderView(width, height, text);
     }
 
     static QImage paint(TSynEditor& view) {

@@ -11,6 +11,7 @@
 #include "textview/ui/reader_design_values.h"
 #include "textview/ui/scroll_hint.h"
 #include "textview/ui/syn_editor.h"
+#include "support/shown_reader_view.h"
 
 using namespace veyrin;
 
@@ -92,15 +93,8 @@ class SynEditorTest : public QObject {
     Q_OBJECT
 
 private:
-    // A view with the main window's design values, shown at a client size of width x height.
     std::unique_ptr<TSynEditor> makeView(int width, int height, const std::string& text) {
-        auto view = std::make_unique<TSynEditor>();
-        applyReaderDesignValues(*view);
-        view->resize(width + TSynFlatScrollBar::kThickness, height);
-        view->Lines().LoadFromBytes(text);
-        view->show();
-        if (!QTest::qWaitForWindowExposed(view.get())) return nullptr;
-        return view;
+        return test::makeShownReaderView(width, height, text);
     }
 
     QImage paint(TSynEditor& view) { return view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
