@@ -259,7 +259,8 @@ void TbsSkinCaptionObject::setActive(bool active) {
 }
 
 QFont TbsSkinCaptionObject::captionFont() const {
-    return skinFont(data_.fontName, data_.fontHeight, data_.fontStyle);
+    if (!captionFont_) captionFont_ = skinFont(data_.fontName, data_.fontHeight, data_.fontStyle);
+    return *captionFont_;
 }
 
 QRect TbsSkinCaptionObject::textRect() const {

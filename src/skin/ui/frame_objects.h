@@ -3,9 +3,12 @@
 // caption with the window title. Each is built from one object description of the skin and lives
 // in its frame's object list; the frame places them, asks them to draw and feeds them the mouse.
 
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QString>
+
+#include <optional>
 
 #include "skin/model/frame_object_rules.h"
 #include "skin/model/skin_data.h"
@@ -136,6 +139,8 @@ private:
     QRect textRect() const;
 
     const TbsDataSkinCaption& data_;
+    // Fitting a cell height measures the face at several sizes: done once, not on every paint.
+    mutable std::optional<QFont> captionFont_;
     bool active_ = false;
 };
 
