@@ -1,5 +1,7 @@
 #include "anthology/model/search_index.h"
 
+#include "anthology/model/poem_parts.h"
+
 #include "anthology/model/entry_files.h"
 #include "platform/model/chinese_script.h"
 #include "platform/model/gbk_text.h"
@@ -119,6 +121,8 @@ constexpr std::string_view kTitleOpen = "\xA1\xBE";            // 【
 constexpr std::string_view kTitleClose = "\xA1\xBF";           // 】
 constexpr std::string_view kCommentary = "\xBC\xF8\xC9\xCD\xA3\xBA";    // 鉴赏：
 constexpr std::string_view kIntroduction = "\xBC\xF2\xBD\xE9\xA3\xBA";  // 简介：
+constexpr std::string_view kPartOpen = "\xA3\xA8";   // （
+constexpr std::string_view kPartClose = "\xA3\xA9";  // ）
 
 bool isTitleLine(std::string_view line) {
     return line.size() > kTitleOpen.size() + kTitleClose.size() && line.starts_with(kTitleOpen) &&
@@ -179,14 +183,15 @@ void SearchIndex::addEntry(int catalogueIndex, std::string_view fileBytes) {
     const int entry = static_cast<int>(entries_.size());
     Entry record;
     record.catalogueIndex = catalogueIndex;
-    auto makeText = [entry](std::string_view gbk, int lineNumber, int title) {
-        return Text{std::string(gbk), foldForSearch(gbk), lineNumber, entry, title};
+    auto makeText = [entry](std::string_view gbk, int lineNumber, int title, std::string_view part = {}) {
+        return Text{std::string(gbk), foldForSearch(gbk), lineNumber, entry, title, std::string(part)};
     };
     if (!lines.empty() && !lines[0].empty()) {
         record.poet = static_cast<int>(poets_.size());
         poets_.push_back(makeText(lines[0], 1, -1));
     }
     int currentTitle = -1;
+    std::string_view currentPart;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         const int lineNumber = static_cast<int>(i) + 1;
@@ -196,10 +201,14 @@ void SearchIndex::addEntry(int catalogueIndex, std::string_view fileBytes) {
             titles_.push_back(
                 makeText(line.substr(kTitleOpen.size(), line.size() - kTitleOpen.size() - kTitleClose.size()),
                          lineNumber, currentTitle));
+            currentPart = {};
         } else if (endsPoem(line)) {
             currentTitle = -1;
+        } else if (currentTitle >= 0 && isPartLabel(line)) {
+            // A set's part label names the part; it is not a line of verse to be found.
+            currentPart = line;
         } else if (currentTitle >= 0) {
-            lines_.push_back(makeText(line, lineNumber, currentTitle));
+            lines_.push_back(makeText(line, lineNumber, currentTitle, currentPart));
         }
     }
     entries_.push_back(record);
@@ -232,6 +241,7 @@ SearchHit SearchIndex::hitFor(const Text& text, SearchField field, std::size_t m
     if (entry.poet >= 0) hit.poet = poets_[static_cast<std::size_t>(entry.poet)].gbk;
     const int title = field == SearchField::Poet ? entry.firstTitle : text.title;
     if (title >= 0) hit.title = titles_[static_cast<std::size_t>(title)].gbk;
+    if (!text.part.empty()) hit.title += std::string(kPartOpen) + text.part + std::string(kPartClose);
     hit.text = text.gbk;
     hit.lineNumber = text.lineNumber;
     // A title's text starts after its opening bracket on its line.

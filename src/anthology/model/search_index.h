@@ -6,7 +6,9 @@
 // An entry file reads: the poet's name on line 1, the period, an introduction ("简介：…"), then
 // per poem a title line "【…】", the poem's lines and a commentary line ("鉴赏：…"), with blank
 // lines between the parts. Poem lines are the lines after a title up to the next blank line,
-// title, commentary or introduction; introductions and commentaries are not searched.
+// title, commentary or introduction; introductions and commentaries are not searched. A set of
+// poems under one title labels each part on a line of its own (其一, 其二 …): the label is not
+// searched, and a line found in a part names its poem as "title（其二）".
 
 #include <filesystem>
 #include <string>
@@ -22,7 +24,7 @@ struct SearchHit {
     int catalogueIndex = -1;
     std::string poet;   // GBK
     std::string title;  // GBK, without the brackets: the poem the match lies in (a poet's first poem
-                        // for a poet match)
+                        // for a poet match), with the part's label for a line in a set
     std::string text;   // GBK: the poet's name, the title or the poem line that matched
     int lineNumber = 1;  // line of the entry file holding `text`, from 1
     int byteColumn = 1;  // byte column of the match in that line, from 1
@@ -61,6 +63,7 @@ private:
         int lineNumber = 1;
         int entry = 0;  // position in entries_
         int title = -1;  // position in titles_ of the poem holding a line
+        std::string part;  // the label of the set's part holding a line, if any
     };
     struct Entry {
         int catalogueIndex = -1;

@@ -10,6 +10,7 @@
 
 #include "anthology/model/author_table.h"
 #include "anthology/model/entry_files.h"
+#include "anthology/model/poem_parts.h"
 #include "platform/model/gbk_text.h"
 #include "platform/model/program_path.h"
 #include "support/temp_dir.h"
@@ -58,6 +59,32 @@ TEST(SearchIndex, PoetMatchesComeBeforeTitlesAndLinesInCatalogueOrder) {
     EXPECT_EQ(hits[2].matchStart, 3);
     EXPECT_EQ(hits[2].matchLength, 1);
     EXPECT_EQ(hits[2].byteColumn, 7);
+}
+
+TEST(SearchIndex, ASetsPartLabelsAreNotVerseAndNameTheLinesPart) {
+    SearchIndex index;
+    index.addEntry(0, entryFile("崔颢\r\n盛唐\r\n\r\n简介：崔颢。\r\n\r\n【长干曲四首】\r\n其一\r\n"
+                                "君家何处住，妾住在横塘。\r\n其二\r\n家临九江水，来去九江侧。\r\n"
+                                "鉴赏：其一问，其二答。\r\n\r\n【其一】\r\n其实是一行诗。\r\n鉴赏：无。\r\n"));
+    auto hits = index.find("其");
+    ASSERT_EQ(hits.size(), 2u);  // the title 【其一】 and the verse line, never the labels
+    EXPECT_EQ(hits[0].field, SearchField::Title);
+    EXPECT_EQ(hits[1].field, SearchField::Line);
+    EXPECT_EQ(utf8(hits[1].title), "其一");
+    hits = index.find("九江");
+    ASSERT_EQ(hits.size(), 1u);
+    EXPECT_EQ(utf8(hits[0].title), "长干曲四首（其二）");
+    EXPECT_EQ(hits[0].lineNumber, 10);
+    hits = index.find("横塘");
+    ASSERT_EQ(hits.size(), 1u);
+    EXPECT_EQ(utf8(hits[0].title), "长干曲四首（其一）");
+}
+
+TEST(PoemParts, LabelsAreOrdinalsOrSeasonSongsAlone) {
+    for (const char* label : {"其一", "其十", "其十二", "春歌", "冬歌"})
+        EXPECT_TRUE(isPartLabel(gbk::fromUtf8(label))) << label;
+    for (const char* line : {"", "其", "其甲", "其一二三四", "其实", "春歌行", "秋", "其一，", "一"})
+        EXPECT_FALSE(isPartLabel(gbk::fromUtf8(line))) << line;
 }
 
 TEST(SearchIndex, EitherCharacterFormFindsTheSameText) {
