@@ -21,16 +21,17 @@ WHOLE_PIECE = "*"
 
 
 def read_reference(root):
-    """{(poet, title, part): lines} of the committed reference."""
+    """{(poet, title, part): [lines, …]} of the committed reference: a poet may have two poems of
+    one title (王维's two 送别), so a key holds every text filed under it."""
     pieces = {}
-    key = None
+    current = None
     for line in (Path(root) / REFERENCE).read_text(encoding="utf-8").split("\n"):
         if line.startswith("@ "):
             poet, title, part = [f.strip() for f in line[2:].split("|")][:3]
-            key = (poet, title, part)
-            pieces[key] = []
-        elif line and key and not line.startswith("#"):
-            pieces[key].append(line)
+            current = []
+            pieces.setdefault((poet, title, part), []).append(current)
+        elif line and current is not None and not line.startswith("#"):
+            current.append(line)
     return pieces
 
 
@@ -92,7 +93,8 @@ def unexplained_differences(root):
             else:
                 found.append("%s【%s】%s: not in the reference" % (poet, title, part))
             continue
-        for ours, theirs in differences(lines, reference[key]):
+        closest = min((differences(lines, text) for text in reference[key]), key=len)
+        for ours, theirs in closest:
             variant = key + (ours, theirs)
             if variant in variants:
                 used.add(variant)
