@@ -69,6 +69,10 @@ def differences(ours, theirs):
     return pairs
 
 
+def _differing_characters(pairs):
+    return sum(len(ours) + len(theirs) for ours, theirs in pairs)
+
+
 def anthology_pieces(root):
     """(poet, title, part, verse lines) of every piece of every entry."""
     poets = entries.catalogue(root)
@@ -93,7 +97,7 @@ def unexplained_differences(root):
             else:
                 found.append("%s【%s】%s: not in the reference" % (poet, title, part))
             continue
-        closest = min((differences(lines, text) for text in reference[key]), key=len)
+        closest = min((differences(lines, text) for text in reference[key]), key=_differing_characters)
         for ours, theirs in closest:
             variant = key + (ours, theirs)
             if variant in variants:
