@@ -57,7 +57,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 deb: configure
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target veyrin veyrin-skinpack
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target veyrin veyrin-skinpack veyrin-pinyin
 	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: deps
