@@ -176,8 +176,14 @@ def main():
     unihan_path, js_path, poetic_path, out_dir = sys.argv[1:]
     out = Path(out_dir)
     chars = character_readings(read_unihan(unihan_path))
-    words = word_readings(read_phrases(js_path), chars)
     poetic = read_poetic(poetic_path)
+    # A context of the character alone is its usual reading in verse: it replaces the everyday one,
+    # so words are kept or dropped against it.
+    for context, _, s, _ in poetic:
+        if len(context) == 1:
+            chars[ord(context)] = s
+    poetic = [p for p in poetic if len(p[0]) > 1]
+    words = word_readings(read_phrases(js_path), chars)
     index = SyllableIndex()
     for s in sorted(set(chars.values()) | {s for w in words.values() for s in w} | {p[2] for p in poetic}):
         index(s)
