@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Writes the pinyin tables the program compiles in (src/platform/model/pinyin_*_table.cpp).
 
-    make_tables.py UNIHAN_READINGS PINYIN_JS POETIC_READINGS OUT_DIR
+    make_tables.py UNIHAN_DIR PINYIN_JS PINYIN_DIR OUT_DIR
 
-UNIHAN_READINGS is Unihan_Readings.txt (plain or .bz2), PINYIN_JS the bundled lib/cjs/pinyin.js of
-the npm package `pinyin`, POETIC_READINGS the project's own tools/pinyin/poetic_readings.txt.
+UNIHAN_DIR holds Unihan_Readings.txt.bz2 and Unihan_Variants.txt.bz2, PINYIN_JS is the bundled
+lib/cjs/pinyin.js of the npm package `pinyin`, PINYIN_DIR is tools/pinyin with the project's own
+poetic_readings.txt and rare_readings.txt.
 Run through make_tables.sh, which fetches the inputs; never run by the build.
 """
 
@@ -65,7 +66,7 @@ def candidates(entry):
     return out
 
 
-def character_readings(unihan):
+def character_readings(unihan, variants, rare):
     readings = {}
     for cp, entry in unihan.items():
         if not is_han(cp):
@@ -76,7 +77,40 @@ def character_readings(unihan):
                 readings[cp] = s
                 break
     readings.setdefault(0x3007, ("ling", 2))  # 〇, the zero of written numbers
+    # A compatibility ideograph reads as the ideograph it stands for; a character without a reading
+    # of its own as its first variant that has one; what is still missing, from the project's list.
+    for cp in range(0xF900, 0xFB00):
+        same = ord(unicodedata.normalize("NFD", chr(cp))[0])
+        if cp not in readings and same in readings:
+            readings[cp] = readings[same]
+    for cp, others in variants.items():
+        found = [readings[o] for o in others if o in readings]
+        if cp not in readings and found:
+            readings[cp] = found[0]
+    for cp, s in rare.items():
+        readings.setdefault(cp, s)
     return readings
+
+
+def read_variants(path):
+    opener = bz2.open if str(path).endswith(".bz2") else open
+    variants = {}
+    with opener(path, "rt", encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("U+"):
+                code, _, value = line.rstrip("\n").split("\t")
+                others = [int(v.split("<")[0][2:], 16) for v in value.split()]
+                variants.setdefault(int(code[2:], 16), []).extend(others)
+    return variants
+
+
+def read_rare(path):
+    rare = {}
+    for line in Path(path).read_text(encoding="utf-8").splitlines():
+        if line.strip() and not line.startswith("#"):
+            character, reading, _ = line.split("\t")
+            rare[ord(character)] = syllable(reading)
+    return rare
 
 
 PHRASE = re.compile(r'^\s*"(.+?)":\s*(\[.*\]),?\s*$')
@@ -173,10 +207,12 @@ def rows(items, per_line):
 def main():
     if len(sys.argv) != 5:
         sys.exit(__doc__)
-    unihan_path, js_path, poetic_path, out_dir = sys.argv[1:]
+    unihan_dir, js_path, own_dir, out_dir = map(Path, sys.argv[1:])
     out = Path(out_dir)
-    chars = character_readings(read_unihan(unihan_path))
-    poetic = read_poetic(poetic_path)
+    chars = character_readings(read_unihan(unihan_dir / "Unihan_Readings.txt.bz2"),
+                               read_variants(unihan_dir / "Unihan_Variants.txt.bz2"),
+                               read_rare(own_dir / "rare_readings.txt"))
+    poetic = read_poetic(own_dir / "poetic_readings.txt")
     # A context of the character alone is its usual reading in verse: it replaces the everyday one,
     # so words are kept or dropped against it.
     for context, _, s, _ in poetic:
