@@ -24,9 +24,13 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Launches of the real program per kind (with and without the web engine) in the start-up benchmark.
 STARTUP_RUNS ?= 7
 
-.PHONY: all deps install-packages configure build run test deb bench fuzz torture sanitize clean
+.PHONY: all deps install-packages configure build run test deb bench fuzz torture sanitize clean pinyin-tables
 
 all: build
+
+# Regenerates the pinyin tables from Unicode's Unihan data and the npm package pinyin (by hand only).
+pinyin-tables:
+	bash tools/pinyin/make_tables.sh
 
 # The fuzz targets need clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES := clang libclang-rt-14-dev zlib1g-dev
@@ -57,7 +61,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 deb: configure
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target veyrin veyrin-skinpack
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target veyrin veyrin-skinpack veyrin-pinyin
 	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: deps

@@ -22,7 +22,7 @@ for p in qt6-speech-speechd-plugin speech-dispatcher espeak-ng; do
 done
 root=$scratch/root
 dpkg -x "$deb" "$root"
-for f in usr/bin/veyrin usr/bin/veyrin-skinpack usr/libexec/veyrin/veyrin usr/share/applications/org.veyrin.Veyrin.desktop \
+for f in usr/bin/veyrin usr/bin/veyrin-skinpack usr/bin/veyrin-pinyin usr/libexec/veyrin/veyrin usr/share/applications/org.veyrin.Veyrin.desktop \
     usr/share/metainfo/org.veyrin.Veyrin.metainfo.xml usr/share/icons/hicolor/scalable/apps/veyrin.svg \
     usr/share/veyrin/Tem/00.dat usr/share/doc/veyrin/copyright; do
   [ -e "$root/$f" ] || fail "$f is not in the package"

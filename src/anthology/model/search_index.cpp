@@ -6,6 +6,7 @@
 #include "platform/model/chinese_script.h"
 #include "platform/model/gbk_text.h"
 #include "platform/model/program_path.h"
+#include "platform/model/utf8_text.h"
 
 #include <exception>
 
@@ -13,55 +14,6 @@ namespace veyrin {
 namespace {
 
 constexpr char32_t kReplacementCharacter = 0xFFFD;
-
-// Lenient UTF-8 decoding: a broken sequence becomes one U+FFFD per byte, so counts stay defined.
-std::u32string decodeUtf8(std::string_view utf8) {
-    std::u32string out;
-    out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || i + length > utf8.size()) {
-            out.push_back(kReplacementCharacter);
-            ++i;
-            continue;
-        }
-        char32_t cp = length == 1 ? lead : lead & (0x3F >> (length - 1));
-        bool valid = true;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            valid = valid && (next & 0xC0) == 0x80;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        out.push_back(valid ? cp : kReplacementCharacter);
-        i += valid ? length : 1;
-    }
-    return out;
-}
-
-std::string encodeUtf8(std::u32string_view text) {
-    std::string out;
-    out.reserve(text.size() * 3);
-    for (char32_t cp : text) {
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        }
-    }
-    return out;
-}
 
 std::vector<std::string_view> gbkCharacters(std::string_view gbkText) {
     std::vector<std::string_view> characters;
@@ -82,12 +34,12 @@ char32_t singleCodePoint(const std::u32string& text, char32_t fallback) {
 // character is converted on its own.
 std::u32string simplifiedKeepingPositions(const std::u32string& text) {
     const ChineseScript& script = ChineseScript::shared();
-    std::u32string whole = decodeUtf8(script.toSimplified(encodeUtf8(text)));
+    std::u32string whole = utf8::decode(script.toSimplified(utf8::encode(text)));
     if (whole.size() == text.size()) return whole;
     std::u32string out;
     out.reserve(text.size());
     for (char32_t cp : text)
-        out.push_back(singleCodePoint(decodeUtf8(script.toSimplified(encodeUtf8(std::u32string(1, cp)))), cp));
+        out.push_back(singleCodePoint(utf8::decode(script.toSimplified(utf8::encode(std::u32string(1, cp)))), cp));
     return out;
 }
 
@@ -143,19 +95,19 @@ std::size_t gbkByteOffsetOfCharacter(std::string_view gbkText, std::size_t chara
 
 std::u32string foldForSearch(std::string_view gbkText) {
     const std::vector<std::string_view> characters = gbkCharacters(gbkText);
-    std::u32string decoded = decodeUtf8(gbk::toUtf8(gbkText));
+    std::u32string decoded = utf8::decode(gbk::toUtf8(gbkText));
     if (decoded.size() != characters.size()) {
         // A byte without a mapping decoded to a different number of code points: go character by
         // character so positions keep matching the GBK text.
         decoded.clear();
         for (std::string_view character : characters)
-            decoded.push_back(singleCodePoint(decodeUtf8(gbk::toUtf8(character)), kReplacementCharacter));
+            decoded.push_back(singleCodePoint(utf8::decode(gbk::toUtf8(character)), kReplacementCharacter));
     }
     return simplifiedKeepingPositions(decoded);
 }
 
 std::u32string foldQueryForSearch(std::string_view utf8Query) {
-    return simplifiedKeepingPositions(std::u32string(trimmed(decodeUtf8(utf8Query))));
+    return simplifiedKeepingPositions(std::u32string(trimmed(utf8::decode(utf8Query))));
 }
 
 SearchIndex SearchIndex::build(const std::filesystem::path& workingDirectory) {
