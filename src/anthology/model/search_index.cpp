@@ -221,4 +221,12 @@ std::string SearchIndex::firstTitle(int catalogueIndex) const {
     return entry && entry->firstTitle >= 0 ? titles_[static_cast<std::size_t>(entry->firstTitle)].gbk : std::string();
 }
 
+std::vector<PoemPlace> SearchIndex::poemPlaces() const {
+    std::vector<PoemPlace> places;
+    places.reserve(titles_.size());
+    for (const Text& title : titles_)
+        places.push_back({entries_[static_cast<std::size_t>(title.entry)].catalogueIndex, title.lineNumber});
+    return places;
+}
+
 }  // namespace veyrin

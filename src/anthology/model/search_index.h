@@ -32,6 +32,13 @@ struct SearchHit {
     int matchLength = 0;
 };
 
+// Where a poem starts: its entry and the line of its title, from 1.
+struct PoemPlace {
+    int catalogueIndex = -1;
+    int lineNumber = 1;
+    friend bool operator==(const PoemPlace&, const PoemPlace&) = default;
+};
+
 class SearchIndex {
 public:
     // Reads entries 0 .. kEntryFileCount-1 below `workingDirectory`. A missing or unreadable entry
@@ -55,6 +62,9 @@ public:
     // has none.
     std::string poet(int catalogueIndex) const;
     std::string firstTitle(int catalogueIndex) const;
+    // Every poem's title line, in catalogue order and then line order; a set under one title is one
+    // poem.
+    std::vector<PoemPlace> poemPlaces() const;
 
 private:
     struct Text {

@@ -1,5 +1,6 @@
 #include "app/ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,10 +10,12 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <random>
 #include <utility>
 
 #include "anthology/model/author_lookup.h"
 #include "anthology/model/entry_files.h"
+#include "anthology/model/search_index.h"
 #include "app/model/line_file_forms.h"
 #include "app/model/settings_file.h"
 #include "app/ui/veyrin_application.h"
@@ -37,6 +40,7 @@
 #include "windows/ui/about_window.h"
 #include "windows/ui/program_pictures.h"
 #include "windows/ui/reading_window.h"
+#include "windows/ui/search_index_loader.h"
 #include "windows/ui/search_window.h"
 #include "windows/ui/web_banner.h"
 
@@ -514,6 +518,17 @@ void TForm1::bindWindowKey(QWidget* window, QKeyCombination key, void (TForm1::*
 void TForm1::installReadingRoomKeys() {
     bindWindowKey(this, Qt::CTRL | Qt::Key_F, &TForm1::openSearchWindow);
     bindWindowKey(this, Qt::CTRL | Qt::Key_D, &TForm1::toggleFavourite);
+    addWindowCommand("随机", Qt::CTRL | Qt::Key_R, &TForm1::openRandomPoem);
+}
+
+// A command with a caption but no button or menu of its own: the window has no menu bar, so its
+// caption reaches a screen reader as one of the window's actions.
+void TForm1::addWindowCommand(const char* caption, QKeyCombination key, void (TForm1::*handler)()) {
+    auto* action = new QAction(u8(caption), this);
+    action->setShortcut(QKeySequence(key));
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    connect(action, &QAction::triggered, this, handler);
 }
 
 TSearchWindow* TForm1::searchWindow() const { return searchWindow_; }
@@ -530,15 +545,42 @@ void TForm1::openSearchWindow() {
 }
 
 void TForm1::openFoundEntry(int catalogueIndex, int lineNumber, int byteColumn) {
+    // The found line goes near the top, so the rest of its poem shows below it.
+    chooseEntryWithCaretAt(catalogueIndex, TBufferCoord{byteColumn, lineNumber}, kRowsAboveFoundLine);
+}
+
+void TForm1::chooseEntryWithCaretAt(int catalogueIndex, TBufferCoord caret, int rowsAboveCaret) {
     selectCatalogueIndexFromCode(catalogueIndex);
     ListBox1Click();
     // A shorter catalogue than the anthology cannot choose the entry; the view then keeps its text
     // and its caret, as a choice there would.
     if (listbox1->itemIndex() != catalogueIndex) return;
-    memo3->setCaretXY(TBufferCoord{byteColumn, lineNumber});
-    // The found line goes near the top, so the rest of its poem shows below it.
-    memo3->setTopLine(std::max(1, memo3->caretRow() - kRowsAboveFoundLine));
+    memo3->setCaretXY(caret);
+    memo3->setTopLine(std::max(1, memo3->caretRow() - rowsAboveCaret));
     memo3->ensureCaretVisible();
+}
+
+void TForm1::openRandomPoem() {
+    if (randomPoems_) {
+        showNextRandomPoem();
+        return;
+    }
+    // Presses while the anthology is still being read add nothing: one poem opens when it is read.
+    if (poemIndexLoader_) return;
+    poemIndexLoader_ = new SearchIndexLoader(this);
+    connect(poemIndexLoader_, &SearchIndexLoader::loaded, this, [this](std::shared_ptr<const SearchIndex> index) {
+        randomPoems_.emplace(index->poemPlaces(), std::random_device{}());
+        showNextRandomPoem();
+    });
+    poemIndexLoader_->start(paths_.workingDirectory);
+}
+
+void TForm1::showNextRandomPoem() {
+    if (std::optional<PoemPlace> poem = randomPoems_->next()) {
+        chooseEntryWithCaretAt(poem->catalogueIndex, TBufferCoord{1, poem->lineNumber}, 0);
+        return;
+    }
+    showHintOverView(u8("选集中没有可读的诗，未能随机选诗"));
 }
 
 void TForm1::toggleFavourite() {
@@ -553,7 +595,11 @@ void TForm1::toggleFavourite() {
         confirmation = (marked ? u8("已收藏：") : u8("已取消收藏：")) + item;
         if (searchWindow_) searchWindow_->setFavourites(favourites_.catalogueIndexes());
     }
-    skinComponents().hint->showTextHintAt(confirmation, memo3->mapToGlobal(QPoint(8, 8)));
+    showHintOverView(confirmation);
+}
+
+void TForm1::showHintOverView(const QString& text) {
+    skinComponents().hint->showTextHintAt(text, memo3->mapToGlobal(QPoint(8, 8)));
 }
 
 }  // namespace veyrin

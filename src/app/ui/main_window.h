@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "anthology/model/random_poem.h"
 #include "app/model/favourites.h"
 #include "app/model/stored_file_record.h"
 #include "app/ui/app_paths.h"
@@ -37,6 +38,8 @@ class PlainMemo;
 class WebBanner;
 class TForm3;
 class TSearchWindow;
+class SearchIndexLoader;
+struct TBufferCoord;
 
 class TForm1 : public FrameHost {
     Q_OBJECT
@@ -117,6 +120,10 @@ public:
     TSearchWindow* searchWindow() const;
     // Chooses the entry in the catalogue as the reader would, then puts the caret on the found text.
     void openFoundEntry(int catalogueIndex, int lineNumber, int byteColumn);
+    // 随机 (Ctrl+R): chooses a random poem's entry in the catalogue as the reader would and puts its
+    // title line at the top of the view with the caret on it. The first press reads the anthology
+    // on a worker thread and opens the poem when it is read.
+    void openRandomPoem();
     // Ctrl+D: marks or unmarks the entry chosen in the catalogue, confirmed by a hint over the view.
     void toggleFavourite();
     const Favourites& favourites() const { return favourites_; }
@@ -135,9 +142,13 @@ private:
     void connectHandlers();
     void loadEntryIntoView(int catalogueIndex);
     void selectCatalogueIndexFromCode(int index);
+    void chooseEntryWithCaretAt(int catalogueIndex, TBufferCoord caret, int rowsAboveCaret);
+    void showNextRandomPoem();
+    void showHintOverView(const QString& text);
     void rememberLoadedState();
     void installReadingRoomKeys();
     void bindWindowKey(QWidget* window, QKeyCombination key, void (TForm1::*handler)());
+    void addWindowCommand(const char* caption, QKeyCombination key, void (TForm1::*handler)());
     bool mayWriteAtClose(int file) const;
     void writeSettingsAtClose();
 
@@ -159,6 +170,8 @@ private:
     Favourites favourites_;
     bool favouritesChanged_ = false;
     QPointer<TSearchWindow> searchWindow_;
+    SearchIndexLoader* poemIndexLoader_ = nullptr;
+    std::optional<RandomPoemPicker> randomPoems_;
 };
 
 }  // namespace veyrin

@@ -1,5 +1,6 @@
 #include "skin/ui/accessible_frame.h"
 
+#include <QAction>
 #include <QWindow>
 
 #include <algorithm>
@@ -115,6 +116,36 @@ QAccessibleInterface* AccessibleFrameHost::childAt(int x, int y) const {
         if (button->rect().contains(x, y)) return button;
     }
     return QAccessibleWidget::childAt(x, y);
+}
+
+QAction* AccessibleFrameHost::windowCommand(const QString& caption) const {
+    const QList<QAction*> actions = host()->actions();
+    const auto found = std::find_if(actions.begin(), actions.end(), [&caption](const QAction* action) {
+        return action->isEnabled() && action->text() == caption;
+    });
+    return found == actions.end() ? nullptr : *found;
+}
+
+QStringList AccessibleFrameHost::actionNames() const {
+    QStringList names = QAccessibleWidget::actionNames();
+    for (const QAction* action : host()->actions()) {
+        if (action->isEnabled() && !action->text().isEmpty()) names << action->text();
+    }
+    return names;
+}
+
+void AccessibleFrameHost::doAction(const QString& actionName) {
+    if (QAction* command = windowCommand(actionName)) {
+        command->trigger();
+        return;
+    }
+    QAccessibleWidget::doAction(actionName);
+}
+
+QStringList AccessibleFrameHost::keyBindingsForAction(const QString& actionName) const {
+    if (const QAction* command = windowCommand(actionName))
+        return {command->shortcut().toString(QKeySequence::NativeText)};
+    return QAccessibleWidget::keyBindingsForAction(actionName);
 }
 
 }  // namespace veyrin

@@ -2,6 +2,8 @@
 // A skinned window for a screen reader: its widgets, and the caption buttons the frame paints
 // (close, minimise, system menu...), which are no widgets of their own. They are named by their
 // hint, the text a sighted user sees when hovering them, and pressed through the frame's command.
+// Commands a window offers by key alone (actions added to the window) are its own actions, named by
+// their caption and giving their key, so a screen reader can list and run them.
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -51,9 +53,13 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString& actionName) const override;
 
 private:
     FrameHost* host() const;
+    QAction* windowCommand(const QString& caption) const;
     // The caption buttons shown now, in the frame's order.
     std::vector<TbsStdCommand> shownButtons() const;
     QAccessibleInterface* buttonInterface(TbsStdCommand command) const;
