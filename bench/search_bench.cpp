@@ -45,6 +45,15 @@ BENCHMARK_CAPTURE(BM_Query, poet_name, "杜甫")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Query, common_character, "不")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Query, traditional_form, "長安")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Query, miss, "黄鹤楼外")->Unit(benchmark::kMicrosecond);
+// Pinyin: whole syllables, initials, a single initial (the first keystroke of most queries, and
+// the most hits), and letters that are no pinyin at all.
+BENCHMARK_CAPTURE(BM_Query, pinyin_poet, "libai")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Query, pinyin_line, "chuangqianmingyueguang")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Query, pinyin_spaced, "chang an")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Query, pinyin_initials, "cqmyg")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Query, pinyin_one_initial, "b")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Query, pinyin_common_syllable, "yi")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Query, not_pinyin, "libx")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

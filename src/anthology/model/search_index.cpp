@@ -3,6 +3,7 @@
 #include "anthology/model/poem_parts.h"
 
 #include "anthology/model/entry_files.h"
+#include "anthology/model/pinyin_query.h"
 #include "platform/model/chinese_script.h"
 #include "platform/model/gbk_text.h"
 #include "platform/model/program_path.h"
@@ -43,11 +44,9 @@ std::u32string simplifiedKeepingPositions(const std::u32string& text) {
     return out;
 }
 
-bool isBlank(char32_t cp) { return cp == U' ' || cp == U'\t' || cp == 0x3000; }
-
 std::u32string_view trimmed(std::u32string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && isQueryBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isQueryBlank(text.back())) text.remove_suffix(1);
     return text;
 }
 
@@ -93,6 +92,8 @@ std::size_t gbkByteOffsetOfCharacter(std::string_view gbkText, std::size_t chara
 
 }  // namespace
 
+bool isQueryBlank(char32_t cp) { return cp == U' ' || cp == U'\t' || cp == 0x3000; }
+
 std::u32string foldForSearch(std::string_view gbkText) {
     const std::vector<std::string_view> characters = gbkCharacters(gbkText);
     std::u32string decoded = utf8::decode(gbk::toUtf8(gbkText));
@@ -136,7 +137,9 @@ void SearchIndex::addEntry(int catalogueIndex, std::string_view fileBytes) {
     Entry record;
     record.catalogueIndex = catalogueIndex;
     auto makeText = [entry](std::string_view gbk, int lineNumber, int title, std::string_view part = {}) {
-        return Text{std::string(gbk), foldForSearch(gbk), lineNumber, entry, title, std::string(part)};
+        std::u32string folded = foldForSearch(gbk);
+        PinyinSpelling pinyin(folded);
+        return Text{std::string(gbk), std::move(folded), lineNumber, entry, title, std::string(part), std::move(pinyin)};
     };
     if (!lines.empty() && !lines[0].empty()) {
         record.poet = static_cast<int>(poets_.size());
@@ -170,17 +173,31 @@ std::vector<SearchHit> SearchIndex::find(std::string_view utf8Query) const {
     std::vector<SearchHit> hits;
     const std::u32string query = foldQueryForSearch(utf8Query);
     if (query.empty()) return hits;
-    scan(poets_, query, SearchField::Poet, hits);
-    scan(titles_, query, SearchField::Title, hits);
-    scan(lines_, query, SearchField::Line, hits);
+    std::unordered_set<const Text*> found;
+    scanAll(
+        [&query](const Text& text) -> std::optional<CharacterSpan> {
+            const std::size_t at = text.folded.find(query);
+            if (at == std::u32string::npos) return std::nullopt;
+            return CharacterSpan{at, query.size()};
+        },
+        found, hits);
+    const PinyinQuery pinyin = readPinyinQuery(utf8Query);
+    if (pinyin.kind != PinyinQuery::Kind::NotPinyin)
+        scanAll([&pinyin](const Text& text) { return text.pinyin.find(pinyin); }, found, hits);
     return hits;
 }
 
-void SearchIndex::scan(const std::vector<Text>& texts, const std::u32string& query, SearchField field,
-                       std::vector<SearchHit>& hits) const {
-    for (const Text& text : texts) {
-        const std::size_t at = text.folded.find(query);
-        if (at != std::u32string::npos) hits.push_back(hitFor(text, field, at, query.size()));
+void SearchIndex::scanAll(const TextMatcher& match, std::unordered_set<const Text*>& found,
+                          std::vector<SearchHit>& hits) const {
+    for (auto [texts, field] : {std::pair{&poets_, SearchField::Poet}, std::pair{&titles_, SearchField::Title},
+                                std::pair{&lines_, SearchField::Line}}) {
+        for (const Text& text : *texts) {
+            if (found.contains(&text)) continue;
+            if (const std::optional<CharacterSpan> span = match(text)) {
+                hits.push_back(hitFor(text, field, span->start, span->length));
+                found.insert(&text);
+            }
+        }
     }
 }
 

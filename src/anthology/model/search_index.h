@@ -9,11 +9,19 @@
 // title, commentary or introduction; introductions and commentaries are not searched. A set of
 // poems under one title labels each part on a line of its own (其一, 其二 …): the label is not
 // searched, and a line found in a part names its poem as "title（其二）".
+//
+// A query in Latin letters is also read as pinyin (see pinyin_query.h) and matched against the
+// readings of each text, worked out when the index is built.
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
+
+#include "anthology/model/pinyin_spelling.h"
 
 namespace veyrin {
 
@@ -55,7 +63,8 @@ public:
 
     // Poet matches first, then title matches, then line matches; within each, catalogue order and
     // then line order. One hit per name, title or line (its first match). Blanks around the query
-    // are ignored; an empty query finds nothing.
+    // are ignored; an empty query finds nothing. A pinyin query's matches follow all those of its
+    // characters, in the same order, leaving out texts its characters already found.
     std::vector<SearchHit> find(std::string_view utf8Query) const;
 
     // The poet and the first title of an entry (GBK), empty when the entry is not in the index or
@@ -74,6 +83,7 @@ private:
         int entry = 0;  // position in entries_
         int title = -1;  // position in titles_ of the poem holding a line
         std::string part;  // the label of the set's part holding a line, if any
+        PinyinSpelling pinyin;  // of `folded`
     };
     struct Entry {
         int catalogueIndex = -1;
@@ -81,8 +91,10 @@ private:
         int firstTitle = -1;
     };
 
-    void scan(const std::vector<Text>& texts, const std::u32string& query, SearchField field,
-              std::vector<SearchHit>& hits) const;
+    using TextMatcher = std::function<std::optional<CharacterSpan>(const Text&)>;
+    // Adds a hit per text `match` finds, poets first, then titles, then lines, passing over the
+    // texts in `found` and adding those it finds.
+    void scanAll(const TextMatcher& match, std::unordered_set<const Text*>& found, std::vector<SearchHit>& hits) const;
     const Entry* entryAt(int catalogueIndex) const;
     SearchHit hitFor(const Text& text, SearchField field, std::size_t matchStart, std::size_t matchLength) const;
 
@@ -96,5 +108,8 @@ private:
 // The text folded as the index folds it: one code point per character, simplified forms.
 std::u32string foldForSearch(std::string_view gbkText);
 std::u32string foldQueryForSearch(std::string_view utf8Query);
+
+// The blanks a query may hold: spaces, tabs and the ideographic space.
+bool isQueryBlank(char32_t cp);
 
 }  // namespace veyrin

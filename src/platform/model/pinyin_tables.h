@@ -1,6 +1,6 @@
 #pragma once
 // The generated pinyin tables (pinyin_*_table.cpp, written by tools/pinyin/make_tables.py). Only
-// pinyin_readings.cpp reads them; syllables are indices into kSyllables.
+// pinyin_readings.cpp and pinyin_syllable_set.cpp read them; syllables are indices into kSyllables.
 
 #include <cstddef>
 #include <cstdint>

@@ -98,7 +98,7 @@ void TSearchWindow::buildControls() {
     QueryEdit = new QLineEdit(page);
     QueryEdit->setGeometry(6, 6, page->width() - 12, 20);
     QueryEdit->setFont(fontWithPixelSize(u8("宋体"), 12));
-    QueryEdit->setPlaceholderText(u8("诗人、诗题或诗句"));
+    QueryEdit->setPlaceholderText(u8("诗人、诗题或诗句，汉字或拼音"));
     QueryEdit->setAccessibleName(u8("查找"));
     QueryEdit->setStyleSheet(QStringLiteral("QLineEdit { background: #FFFFFF; color: #2E2822; border: 1px solid #5E5348;"
                                             " padding: 0 2px; }"

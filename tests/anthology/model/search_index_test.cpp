@@ -1,12 +1,14 @@
 // Finding poets, titles and poem lines: ranking, positions for the caret and the mark, both
-// character forms, and entries that cannot be read.
+// character forms, pinyin, and entries that cannot be read.
 
 #include "anthology/model/search_index.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "anthology/model/author_table.h"
 #include "anthology/model/entry_files.h"
@@ -101,6 +103,56 @@ TEST(SearchIndex, EitherCharacterFormFindsTheSameText) {
     EXPECT_EQ(utf8(simplifiedQuery[0].text), "漢皇重色思傾國，御宇多年求不得。");
     EXPECT_EQ(index.find("长恨歌").size(), 1u);
     EXPECT_EQ(index.find("靜夜思").size(), 1u);
+}
+
+// Where a hit is and what marks it, in a form that compares whole lists.
+std::vector<std::string> placesOf(const std::vector<SearchHit>& hits) {
+    std::vector<std::string> places;
+    for (const SearchHit& h : hits)
+        places.push_back(std::to_string(static_cast<int>(h.field)) + " " + std::to_string(h.catalogueIndex) + ":" +
+                         std::to_string(h.lineNumber) + " " + utf8(h.text) + " @" + std::to_string(h.matchStart) +
+                         "+" + std::to_string(h.matchLength) + " col " + std::to_string(h.byteColumn));
+    return places;
+}
+
+TEST(SearchIndex, PinyinFindsByWholeSyllablesWithOrWithoutBlanksAndByInitials) {
+    SearchIndex index = smallAnthology();
+    const std::vector<std::string> libai = placesOf(index.find("libai"));
+    EXPECT_EQ(libai, (std::vector<std::string>{"0 1:1 李白 @0+2 col 1", "1 0:6 梦李白 @1+2 col 5"}));
+    EXPECT_EQ(placesOf(index.find(" Li  Bai ")), libai);
+    EXPECT_EQ(placesOf(index.find("chuangqianmingyueguang")),
+              (std::vector<std::string>{"2 1:7 床前明月光，疑是地上霜。 @0+5 col 1"}));
+    EXPECT_EQ(placesOf(index.find("cqmyg")), placesOf(index.find("chuang qian ming yue guang")));
+    // Initials: the poet among whatever else reads l-b.
+    const std::vector<std::string> lb = placesOf(index.find("lb"));
+    EXPECT_NE(std::find(lb.begin(), lb.end(), libai[0]), lb.end());
+    // A syllable does not run past a mark: 明我 (ming wo) but not 忆。故 across the line's end.
+    EXPECT_EQ(index.find("mingwo").size(), 1u);
+    EXPECT_TRUE(index.find("yishuang").empty());
+}
+
+TEST(SearchIndex, PinyinReadsCharactersInTheirWordsAndKeepsTypedBlanksBetweenSyllables) {
+    SearchIndex index = smallAnthology();
+    index.addEntry(2, entryFile("岑参\r\n盛唐\r\n\r\n【寄友】\r\n长安一片月，先还乡。\r\n"));
+    // 长 alone reads zhang and 还 hai; in 长安 and 还乡 they read chang and huan.
+    EXPECT_EQ(placesOf(index.find("changan")), (std::vector<std::string>{"2 2:5 长安一片月，先还乡。 @0+2 col 1"}));
+    EXPECT_EQ(placesOf(index.find("huanxiang")), (std::vector<std::string>{"2 2:5 长安一片月，先还乡。 @7+2 col 15"}));
+    EXPECT_EQ(index.find("xian").size(), 1u);  // 先
+    EXPECT_TRUE(index.find("xi an").empty());   // would be two characters, xi and an
+}
+
+TEST(SearchIndex, PinyinHitsFollowCharacterHitsWithoutRepeatingATextAlreadyFound) {
+    SearchIndex index = smallAnthology();
+    index.addEntry(2, entryFile("孟浩然\r\n盛唐\r\n\r\n【寄李白 Li Bai】\r\n长安一片月。\r\n"));
+    // The title's letters find it first; its 李白 does not list it again.
+    EXPECT_EQ(placesOf(index.find("Li Bai")),
+              (std::vector<std::string>{"1 2:4 寄李白 Li Bai @4+6 col 10", "0 1:1 李白 @0+2 col 1",
+                                        "1 0:6 梦李白 @1+2 col 5"}));
+}
+
+TEST(SearchIndex, LettersThatAreNoPinyinAndMixedQueriesFindNothingByReading) {
+    SearchIndex index = smallAnthology();
+    for (const char* query : {"xyz", "libx", "lbai", "lib ai", "li3bai", "李bai"}) EXPECT_TRUE(index.find(query).empty()) << query;
 }
 
 TEST(SearchIndex, BlankOrMissingQueriesFindNothing) {

@@ -1,5 +1,5 @@
-// The search window over a main window on test files: typing finds, Enter opens what was found in
-// the view as a catalogue choice would, Esc closes; Ctrl+D marks favourites, which the second tab
+// The search window over a main window on test files: typing finds, by characters or pinyin,
+// Enter opens what was found in the view as a catalogue choice would, Esc closes; Ctrl+D marks favourites, which the second tab
 // lists and the close stores; what a screen reader is told about the list and the tabs.
 
 #include <QAccessible>
@@ -16,6 +16,7 @@
 #include "support/main_window_fixture.h"
 #include "support/veyrin_test_main.h"
 #include "textview/ui/syn_editor.h"
+#include "windows/ui/search_result_delegate.h"
 #include "windows/ui/search_tab_bar.h"
 #include "windows/ui/search_window.h"
 
@@ -91,6 +92,29 @@ private slots:
         QTest::keyClick(search->QueryEdit, Qt::Key_Escape);
         QVERIFY(!search->isVisible());
         QVERIFY(f.dialogs.errors.isEmpty());
+    }
+
+    void typedPinyinListsThePoetAndMarksHisNameAsCharactersWould() {
+        MainWindowFixture f;
+        writeSearchableEntries(f.workspace);
+        TSearchWindow* search = openedSearch(*f.form);
+        QVERIFY(search);
+        QTest::keyClicks(search->QueryEdit, QStringLiteral("libai"));
+        QCOMPARE(search->ResultList->count(), 2);
+        QCOMPARE(search->StatusLine->text().left(6), u8("找到 2 处"));
+        struct Mark {
+            int catalogueIndex, column, start, length;
+        };
+        // The poet, then 梦李白 in 杜甫's entry: the same marks as the query 李白 gives.
+        const Mark expected[] = {{2, 0, 0, 2}, {0, 1, 1, 2}};
+        for (int row = 0; row < 2; ++row) {
+            const QListWidgetItem* item = search->ResultList->item(row);
+            QCOMPARE(item->data(kCatalogueIndexRole).toInt(), expected[row].catalogueIndex);
+            QCOMPARE(item->data(kMarkColumnRole).toInt(), expected[row].column);
+            QCOMPARE(item->data(kMarkStartRole).toInt(), expected[row].start);
+            QCOMPARE(item->data(kMarkLengthRole).toInt(), expected[row].length);
+        }
+        QCOMPARE(search->ResultList->item(0)->data(kPoetRole).toString(), u8("李白"));
     }
 
     void missingEntriesAreNamedInTheStatusLine() {
