@@ -755,18 +755,27 @@ void smallVerticalSheet(QPainter& p) {
     for (int y : {4, 7}) p.fillRect(QRect(6, y, 1, 2), ink);
 }
 
-// The traditional form of "fan" in ink on a paper tile, with a vermilion seal corner.
-void smallTraditional(QPainter& p) {
+// A paper tile for a character of the text, as the view modes' buttons show it.
+void paperTile(QPainter& p) {
     QRectF tile(0.5, 0.5, 15, 15);
     p.setPen(hairline(QColor(0x9A, 0x80, 0x52)));
     p.setBrush(litFromTopLeft(tile, QColor(0xFF, 0xFB, 0xF0), QColor(0xF0, 0xE0, 0xBC)));
     p.drawRoundedRect(tile, 2, 2);
+}
+
+void inkCharacter(QPainter& p, const QRectF& box, int pixelSize, const QString& character) {
     QFont face(QStringLiteral("WenQuanYi Zen Hei"));
-    face.setPixelSize(14);
+    face.setPixelSize(pixelSize);
     face.setStyleStrategy(QFont::PreferAntialias);
     p.setFont(face);
     p.setPen(QColor(0x1E, 0x1A, 0x16));
-    p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QString::fromUtf8("\u7E41"));
+    p.drawText(box, Qt::AlignCenter, character);
+}
+
+// The traditional form of "fan" in ink on a paper tile, with a vermilion seal corner.
+void smallTraditional(QPainter& p) {
+    paperTile(p);
+    inkCharacter(p, QRectF(0, 0, 16, 16), 14, QString::fromUtf8("\u7E41"));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xC8, 0x1E, 0x1E));
     QPainterPath corner;
@@ -775,6 +784,14 @@ void smallTraditional(QPainter& p) {
     corner.lineTo(15.5, 12.5);
     corner.closeSubpath();
     p.drawPath(corner);
+}
+
+// "pin" in ink on a paper tile, a vermilion tone mark written over it as the syllables are.
+void smallPinyin(QPainter& p) {
+    paperTile(p);
+    inkCharacter(p, QRectF(0, 4, 16, 12), 11, QString::fromUtf8("\u62FC"));
+    // Pixel art: a crisp first-tone bar at every density.
+    p.fillRect(QRect(4, 2, 8, 2), QColor(0xC8, 0x1E, 0x1E));
 }
 
 // The desktop's icon theme wants the program icon at several sizes and as a scalable picture. The
@@ -829,6 +846,7 @@ void drawAll() {
     pngPicture("toolbar_read_aloud.png", 16, 16, smallReadAloud);
     pngPicture("toolbar_stop_reading.png", 16, 16, smallStopReading);
     pngPicture("toolbar_export.png", 16, 16, smallExport);
+    pngPicture("toolbar_pinyin.png", 16, 16, smallPinyin);
 
     pngPicture("veyrin_32.png", 32, 32, windowIcon);
     pngPicture("veyrin_16.png", 16, 16, smallWindowIcon);

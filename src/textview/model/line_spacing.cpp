@@ -19,4 +19,8 @@ int extraSpacingFor(TLineSpacingRule rule, int textHeight, int lineSpacing) {
     return lineSpacing;
 }
 
+int textOffsetInRow(int rowHeight, int textHeight, int annotationBand) {
+    return annotationBand + (rowHeight - annotationBand - textHeight) / 2;
+}
+
 }  // namespace veyrin

@@ -27,6 +27,7 @@ struct TVerticalGeometry {
     int cellAdvance = 0;   // pixels one cell takes down a column (the view's char width)
     int glyphWidth = 0;    // width of a column's characters (a double-byte character's square)
     int extraSpacing = 0;  // pixels the line-spacing rule adds to each column
+    int annotationBand = 0;  // right of the characters, for what is written beside them
     int pageHeight = 0;
     int topMargin = 0;
     int bottomMargin = 0;
@@ -59,8 +60,8 @@ public:
     static constexpr int kHangingCells = 2;
     // Columns holding text (an empty line still takes its column).
     int columnCount() const { return columnCount_; }
-    // Width of one column with its share of the line spacing.
-    int columnPitch() const { return geometry_.glyphWidth + geometry_.extraSpacing; }
+    // Width of one column with its share of the line spacing and its annotation band.
+    int columnPitch() const { return geometry_.glyphWidth + geometry_.annotationBand + geometry_.extraSpacing; }
     // Page width needed for every column with both side margins.
     int contentWidth() const { return 2 * geometry_.sideMargin + columnCount_ * columnPitch(); }
     // How far the page can be scrolled towards the left in a view `viewWidth` wide.
@@ -72,6 +73,10 @@ public:
     // Left pixel of the character square in its column: the spacing is split on both sides, the
     // odd pixel going left (the rows put it below; turning them clockwise puts it left).
     int glyphLeft(int column, int viewWidth, int scrolled) const;
+    // Left pixel of the annotation band, right of the square: the band above a row, turned with it.
+    int annotationLeft(int column, int viewWidth, int scrolled) const {
+        return glyphLeft(column, viewWidth, scrolled) + geometry_.glyphWidth;
+    }
     int cellTop(int cell) const { return geometry_.topMargin + cell * geometry_.cellAdvance; }
     // The columns that show inside the view, first (rightmost) to last; empty when none.
     struct ColumnRange {

@@ -4,11 +4,12 @@
 
 namespace veyrin {
 
-void TSynViewMetrics::setFont(int cellWidth, int fontHeight, TLineSpacingRule rule, int lineSpacing) {
+void TSynViewMetrics::setFont(int cellWidth, int fontHeight, TLineSpacingRule rule, int lineSpacing, int band) {
     charWidth = cellWidth;
     textHeight = fontHeight;
     extraSpacing = extraSpacingFor(rule, fontHeight, lineSpacing);
-    rowHeight = std::max(1, textHeight + extraSpacing);
+    annotationBand = std::max(0, band);
+    rowHeight = std::max(1, annotationBand + textHeight + extraSpacing);
     setClientSize(clientWidth, clientHeight);
 }
 

@@ -14,6 +14,7 @@ struct TSynViewMetrics {
     int charWidth = 0;
     int textHeight = 0;
     int extraSpacing = 0;
+    int annotationBand = 0;  // above the text, for what is written over the characters
     int rowHeight = 0;
     int gutterWidth = 0;
     int clientWidth = 0;
@@ -24,7 +25,7 @@ struct TSynViewMetrics {
     int textLeft() const { return gutterWidth + kTextMargin; }
 
     // Font changed: cell, text height and the row height of the rule.
-    void setFont(int cellWidth, int fontHeight, TLineSpacingRule rule, int lineSpacing);
+    void setFont(int cellWidth, int fontHeight, TLineSpacingRule rule, int lineSpacing, int band = 0);
     // Size changed: whole cells and rows that fit (nothing is counted while the cell width is 0).
     void setClientSize(int width, int height);
 
@@ -34,6 +35,10 @@ struct TSynViewMetrics {
 
     // y of a display row's top edge.
     int rowTop(int row, int topLine) const { return (row - topLine) * rowHeight; }
+    // y of the top of a display row's text, below its annotation band.
+    int textTop(int row, int topLine) const {
+        return rowTop(row, topLine) + textOffsetInRow(rowHeight, textHeight, annotationBand);
+    }
 };
 
 // Any top line is held to 1..max(1, rowCount - linesInWindow + 1): the view never scrolls past the end.

@@ -42,8 +42,8 @@ void TSynViewModel::linesChangeEnded() {
 
 // --- Grid and rows ---------------------------------------------------------------------------------
 
-void TSynViewModel::setFont(int cellWidth, int fontHeight, TLineSpacingRule rule, int lineSpacing) {
-    metrics_.setFont(cellWidth, fontHeight, rule, lineSpacing);
+void TSynViewModel::setFont(int cellWidth, int fontHeight, TLineSpacingRule rule, int lineSpacing, int annotationBand) {
+    metrics_.setFont(cellWidth, fontHeight, rule, lineSpacing, annotationBand);
 }
 
 void TSynViewModel::setClientSize(int width, int height) { metrics_.setClientSize(width, height); }

@@ -49,7 +49,7 @@ public:
     // --- Grid and rows ---------------------------------------------------------------------------
     const TSynViewMetrics& metrics() const { return metrics_; }
     const TSynDisplayMap& displayMap() const { return displayMap_; }
-    void setFont(int cellWidth, int fontHeight, TLineSpacingRule rule, int lineSpacing);
+    void setFont(int cellWidth, int fontHeight, TLineSpacingRule rule, int lineSpacing, int annotationBand = 0);
     void setClientSize(int width, int height);
     // Re-wraps at another column; answers whether the rows changed.
     bool setWrapColumn(int wrapColumn);

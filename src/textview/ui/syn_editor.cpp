@@ -11,6 +11,7 @@
 
 #include "platform/ui/font_faces.h"
 #include "platform/ui/gbk_qt.h"
+#include "textview/ui/annotation_painter.h"
 #include "textview/ui/density_font.h"
 #include "textview/ui/flat_scroll_bar.h"
 #include "textview/ui/scroll_hint.h"
@@ -185,8 +186,10 @@ void TSynEditor::followScreenDensity() {
 
 void TSynEditor::fontChanged() {
     QFontMetrics fm(font_);
+    annotationFont_ = annotationFace(fm.height());
+    const int band = annotations_ != nullptr ? annotationBandOf(annotationFont_) : 0;
     // Every byte takes one cell of the "M" advance; a double-byte character spans two cells.
-    model_.setFont(fm.horizontalAdvance(QLatin1Char('M')), fm.height(), lineSpacingRule_, lineSpacing_);
+    model_.setFont(fm.horizontalAdvance(QLatin1Char('M')), fm.height(), lineSpacingRule_, lineSpacing_, band);
     sizeChanged();
     invalidateAll();
 }
@@ -343,7 +346,7 @@ TBufferCoord TSynEditor::pixelToBufferPos(QPoint viewportPos, bool dragging) con
 QRect TSynEditor::caretRect() const {
     TDisplayCoord display = model_.shownCaretPosition();
     int x = columnX(display.Column) - 1;
-    int y = metrics().rowTop(display.Row, topLine()) + extraSpacing() / 2 + 1;
+    int y = metrics().textTop(display.Row, topLine()) + 1;
     // Overwrite mode shows a block over the cell the next character replaces.
     if (!insertMode()) return QRect(x + 1, y, charWidth(), std::max(1, textHeight() - 2));
     return QRect(x, y, 2, std::max(1, textHeight() - 2));

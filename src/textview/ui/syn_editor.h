@@ -23,6 +23,7 @@
 #include "textview/model/editor_commands.h"
 #include "textview/model/line_divider.h"
 #include "textview/model/line_store.h"
+#include "textview/model/pinyin_annotations.h"
 #include "textview/model/right_edge.h"
 #include "textview/model/scroll_bar_math.h"
 #include "textview/model/selected_color.h"
@@ -99,6 +100,14 @@ public:
     const ISynDisplayText* displayText() const { return displayText_; }
     // The tab-expanded bytes drawn for a line (1-based).
     std::string_view displayLine(int line, std::string& scratch) const;
+
+    // --- What is written over the characters (nullptr: nothing, and the rows have no band) ---
+    void setAnnotations(const ISynAnnotations* annotations);
+    const ISynAnnotations* annotations() const { return annotations_; }
+    // A line's annotations (1-based), taken from its stored bytes whatever the display text shows.
+    TSynLineAnnotations lineAnnotations(int line) const;
+    const QFont& annotationFont() const { return annotationFont_; }
+    int annotationBand() const { return model_.metrics().annotationBand; }
 
     // --- Layout ---
     void setLineSpacingRule(TLineSpacingRule rule);
@@ -229,8 +238,14 @@ private:
 
     // Painting (syn_editor_paint.cpp).
     void paintTextArea(class QPainter& painter, const QRect& clip) const;
-    void paintRow(QPainter& painter, const QRect& clip, int row, std::string_view rowText, int firstColumn,
-                  int lastColumn, bool isCaretRow) const;
+    struct RowToPaint {
+        int row = 0;
+        std::string_view text;
+        size_t lineOffset = 0;  // of the row's first byte in its line
+        const TSynLineAnnotations* annotations = nullptr;
+    };
+    void paintRow(QPainter& painter, const QRect& clip, const RowToPaint& row, int firstColumn, int lastColumn,
+                  bool isCaretRow) const;
     void paintSelectedPart(QPainter& painter, const QRect& rowRect, int row, std::string_view rowText,
                            int baseline) const;
     void drawCells(QPainter& painter, std::string_view rowText, int fromColumn, int toColumn, int baseline,
@@ -252,6 +267,8 @@ private:
     TSynWordWrap wordWrap_;
     TSynSelectedColor selectedColor_;
     const ISynDisplayText* displayText_ = nullptr;
+    const ISynAnnotations* annotations_ = nullptr;
+    QFont annotationFont_;
 
     std::string fontName_;
     int fontSize_ = 10;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/ui/qt_color.h"
+#include "textview/ui/annotation_painter.h"
 #include "textview/ui/gbk_cell_painter.h"
 #include "textview/ui/syn_editor.h"
 #include "textview/ui/thin_pen.h"
@@ -27,6 +28,19 @@ std::string_view TSynEditor::displayLine(int line, std::string& scratch) const {
     if (shown.data() != stored.data()) return shown;
     scratch = std::move(stored);
     return scratch;
+}
+
+void TSynEditor::setAnnotations(const ISynAnnotations* annotations) {
+    if (annotations == annotations_) return;
+    annotations_ = annotations;
+    // The band is part of the row pitch: rows, scrolling and the caret all follow.
+    fontChanged();
+}
+
+TSynLineAnnotations TSynEditor::lineAnnotations(int line) const {
+    if (annotations_ == nullptr || line < 1 || line > lines_.Count()) return {};
+    std::string scratch;
+    return annotations_->annotationsOf(lines_.ExpandedView(line - 1, scratch));
 }
 
 void TSynEditor::paintEvent(QPaintEvent* event) {
@@ -63,14 +77,16 @@ void TSynEditor::paintTextArea(QPainter& painter, const QRect& clip) const {
         const int activeRow = activeLine_.Visible() ? caretRow() : 0;
         std::string scratch;
         for (int line = rowToLine(firstRow); line <= rowToLine(lastRow); ++line) {
+            const TSynLineAnnotations annotations = lineAnnotations(line);
             std::string_view text = displayLine(line, scratch);
             const int lineFirstRow = lineToRow(line);
             const int lineRows = rows.rowsOfLine(line);
             size_t rowStart = 0;
             for (int row = lineFirstRow; row < lineFirstRow + lineRows && row <= lastRow; ++row) {
                 size_t length = rows.wordWrap() ? static_cast<size_t>(rows.rowLength(row)) : text.size();
-                std::string_view rowText = text.substr(std::min(rowStart, text.size()), length);
-                if (row >= firstRow) paintRow(painter, clip, row, rowText, firstColumn, lastColumn, row == activeRow);
+                const RowToPaint toPaint{row, text.substr(std::min(rowStart, text.size()), length), rowStart,
+                                         annotations_ != nullptr ? &annotations : nullptr};
+                if (row >= firstRow) paintRow(painter, clip, toPaint, firstColumn, lastColumn, row == activeRow);
                 rowStart += length;
             }
         }
@@ -90,20 +106,26 @@ void TSynEditor::paintTextArea(QPainter& painter, const QRect& clip) const {
     }
 }
 
-void TSynEditor::paintRow(QPainter& painter, const QRect& clip, int row, std::string_view rowText, int firstColumn,
+void TSynEditor::paintRow(QPainter& painter, const QRect& clip, const RowToPaint& row, int firstColumn,
                           int lastColumn, bool isCaretRow) const {
     const bool active = isCaretRow && activeLine_.Visible();
     const TColor foreground = active && activeLine_.Foreground() != clNone ? activeLine_.Foreground() : fontColor_;
     const TColor background = active && activeLine_.Background() != clNone ? activeLine_.Background() : color_;
-    const int top = metrics().rowTop(row, topLine());
+    const int top = metrics().rowTop(row.row, topLine());
     const int areaLeft = std::max(clip.left(), textLeft());
     const QRect rowRect(areaLeft, top, clip.x() + clip.width() - areaLeft, rowHeight());
-    // The spacing is split evenly above and below the text, the odd pixel going below.
-    const int baseline = top + (rowHeight() - textHeight()) / 2 + fontAscent_;
+    const int textTop = metrics().textTop(row.row, topLine());
+    const int baseline = textTop + fontAscent_;
 
     painter.fillRect(rowRect, toQColor(background));
-    drawCells(painter, rowText, firstColumn, lastColumn, baseline, toQColor(foreground));
-    if (selection().hasSelection()) paintSelectedPart(painter, rowRect, row, rowText, baseline);
+    drawCells(painter, row.text, firstColumn, lastColumn, baseline, toQColor(foreground));
+    const TAnnotatedRow annotated{row.annotations, row.lineOffset, row.lineOffset + row.text.size()};
+    drawRowAnnotations(painter, annotationFont_, annotated, columnX(1), charWidth(), textTop - annotationBand(),
+                       annotationBand(),
+                       toQColor(foreground));
+    // The selection covers the characters, not the syllables over them.
+    const QRect textRect = annotationBand() > 0 ? rowRect.adjusted(0, textTop - top, 0, 0) : rowRect;
+    if (selection().hasSelection()) paintSelectedPart(painter, textRect, row.row, row.text, baseline);
 
     if (lineDivider_.Visible()) {
         const int y = top + rowHeight() - 1;

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "platform/ui/qt_color.h"
+#include "textview/ui/annotation_painter.h"
 #include "textview/ui/density_font.h"
 #include "textview/ui/gbk_glyph_table.h"
 #include "textview/ui/syn_editor.h"
@@ -48,6 +49,7 @@ TVerticalGeometry TSynVerticalPage::geometryFromView() const {
     g.cellAdvance = source_.charWidth();
     g.glyphWidth = std::max(2 * source_.charWidth(), source_.textHeight());
     g.extraSpacing = source_.extraSpacing();
+    g.annotationBand = source_.annotationBand();
     g.pageHeight = viewport()->height();
     g.topMargin = g.glyphWidth + kFrameGap;
     g.bottomMargin = g.glyphWidth / 2 + kFrameGap;
@@ -164,9 +166,32 @@ void TSynVerticalPage::paintGlyphs(QPainter& painter, TVerticalLayout::ColumnRan
                                   [](const TVerticalGlyph& g, int column) { return g.column < column; });
     painter.setFont(fontForDensity(source_.textFont(), densityOf(*this)));
     painter.setPen(toQColor(source_.fontColor()));
+    const bool annotated = source_.annotations() != nullptr;
+    TSynLineAnnotations annotations;
+    int annotationsLine = -1;
     for (auto it = first; it != glyphs.end() && it->column <= columns.last; ++it) {
         if (!isBlank(it->shown)) drawGlyph(painter, *it);
+        if (!annotated) continue;
+        if (it->line != annotationsLine) {
+            annotationsLine = it->line;
+            annotations = source_.lineAnnotations(annotationsLine + 1);
+        }
+        if (const TSynAnnotation* a = annotationAt(annotations, static_cast<size_t>(it->byteIndex)))
+            drawAnnotationBeside(painter, *it, QString::fromStdString(a->text));
     }
+}
+
+// Turned a quarter clockwise like Latin words in a column: the syllable reads downwards beside its
+// character, its foot towards it, and the band stays one small line wide.
+void TSynVerticalPage::drawAnnotationBeside(QPainter& painter, const TVerticalGlyph& glyph, const QString& text) const {
+    const int band = layout_.geometry().annotationBand;
+    const int length = glyph.cells * layout_.geometry().cellAdvance;
+    painter.save();
+    painter.translate(layout_.annotationLeft(glyph.column, viewport()->width(), scrolled()) + band,
+                      layout_.cellTop(glyph.cell));
+    painter.rotate(90);
+    drawAnnotation(painter, source_.annotationFont(), text, QRectF(0, 0, length, band), toQColor(source_.fontColor()));
+    painter.restore();
 }
 
 void TSynVerticalPage::drawGlyph(QPainter& painter, const TVerticalGlyph& glyph) const {

@@ -50,6 +50,7 @@ private:
     void paintRules(class QPainter& painter, TVerticalLayout::ColumnRange columns) const;
     void paintGlyphs(QPainter& painter, TVerticalLayout::ColumnRange columns) const;
     void drawGlyph(QPainter& painter, const TVerticalGlyph& glyph) const;
+    void drawAnnotationBeside(QPainter& painter, const TVerticalGlyph& glyph, const class QString& text) const;
 
     TSynEditor& source_;
     TVerticalLayout layout_;

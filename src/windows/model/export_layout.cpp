@@ -24,7 +24,7 @@ TExportRow placeRow(const TTypesetRow& set, int textLeft, int top, const TExport
     row.length = set.length;
     row.left = textLeft + set.indent * grid.cellWidth;
     row.top = top;
-    row.textTop = top + (grid.rowHeight - grid.textHeight) / 2;
+    row.textTop = top + textOffsetInRow(grid.rowHeight, grid.textHeight, grid.annotationBand);
     row.ruleY = top + grid.rowHeight - 1;
     return row;
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "textview/model/line_spacing.h"
 #include "windows/model/export_typesetting.h"
 
 namespace veyrin {
@@ -23,6 +24,7 @@ struct TExportGrid {
     int cellWidth = 0;
     int textHeight = 0;
     int rowHeight = 0;
+    int annotationBand = 0;  // the top of every row, for syllables over the characters
 };
 
 // A sheet of paper and the writing area inside its margins.
@@ -44,7 +46,7 @@ struct TExportRow {
     int length = 0;
     int left = 0;     // x of the row's first cell
     int top = 0;      // row's top edge on its page
-    int textTop = 0;  // top of the text: the spacing split evenly, the odd pixel below
+    int textTop = 0;  // top of the text: below the band, the spacing split evenly, the odd pixel below
     int ruleY = 0;    // the ruled line's pixel row: the row's bottom one
 };
 

@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "platform/model/chinese_script.h"
+#include "textview/model/pinyin_annotations.h"
 #include "textview/model/traditional_display.h"
 #include "textview/ui/syn_editor.h"
 #include "textview/ui/vertical_page.h"
@@ -33,7 +34,8 @@ QAction* newModeAction(QWidget& window, const char* caption, const char* hint, c
 ReadingViewModes::ReadingViewModes(TForm3& window)
     : QObject(window.memo3),
       window_(window),
-      traditional_(std::make_unique<TSynTraditionalDisplay>(ChineseScript::shared())) {
+      traditional_(std::make_unique<TSynTraditionalDisplay>(ChineseScript::shared())),
+      pinyin_(std::make_unique<TSynPinyinAnnotations>()) {
     // The page takes the text view's place in the window while the view waits, hidden, with its
     // caret and scroll position kept for the return to rows.
     QWidget* area = window.memo3->parentWidget();
@@ -55,7 +57,9 @@ void ReadingViewModes::buildActions() {
     window_.ToolBar2->addAction(ViewVertical1);
     window_.ToolBar2->addAction(ViewTraditional1);
     connect(ViewVertical1, &QAction::toggled, this, &ReadingViewModes::setVertical);
+    ViewPinyin1 = newModeAction(window_, "拼音", "拼音 (F9)", "toolbar_pinyin.png", Qt::Key_F9);
     connect(ViewTraditional1, &QAction::toggled, this, &ReadingViewModes::setTraditional);
+    connect(ViewPinyin1, &QAction::toggled, this, &ReadingViewModes::setPinyin);
     // The conversion tables are read when the window first shows: the hidden reading window made at
     // start-up is never shown and never pays for them.
     window_.installEventFilter(this);
@@ -116,6 +120,18 @@ void ReadingViewModes::setTraditional(bool on) {
     }
     if (on == traditional()) return;
     window_.memo3->setDisplayText(on ? traditional_.get() : nullptr);
+    page_->relayout();
+}
+
+bool ReadingViewModes::pinyin() const { return window_.memo3->annotations() != nullptr; }
+
+void ReadingViewModes::setPinyin(bool on) {
+    if (ViewPinyin1->isChecked() != on) {
+        ViewPinyin1->setChecked(on);
+        return;
+    }
+    if (on == pinyin()) return;
+    window_.memo3->setAnnotations(on ? pinyin_.get() : nullptr);
     page_->relayout();
 }
 

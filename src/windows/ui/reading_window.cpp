@@ -172,8 +172,9 @@ void TForm3::buildActions() {
     addSeparator();
     ToolBar2->addAction(EditDelete1);
     addSeparator();
-    addReadingViewModes(*this);
+    ReadingViewModes* modes = addReadingViewModes(*this);
     addReadingRoomOutput(*this, *ToolBar2, *memo3);
+    ToolBar2->addAction(modes->ViewPinyin1);
 }
 
 void addToolBarSeparator(QToolBar& bar) {

@@ -11,6 +11,7 @@
 #include "platform/model/atomic_file.h"
 #include "platform/ui/gbk_qt.h"
 #include "platform/ui/qt_color.h"
+#include "textview/ui/annotation_painter.h"
 #include "textview/ui/density_font.h"
 #include "textview/ui/gbk_cell_painter.h"
 #include "textview/ui/syn_editor.h"
@@ -23,6 +24,8 @@ namespace {
 // Everything of the view that the paper shows.
 struct PaperLook {
     std::vector<std::string> lines;  // tab-expanded GBK
+    std::vector<TSynLineAnnotations> annotations;  // per line, while the view writes them
+    QFont annotationFace;
     TExportGrid grid;
     TGbkCellFont font;
     int ascent = 0;
@@ -36,7 +39,11 @@ PaperLook lookOf(const TSynEditor& view) {
     PaperLook look;
     const TSynEditStringList& lines = view.Lines();
     for (int i = 0; i < lines.Count(); ++i) look.lines.push_back(lines.ExpandedString(i));
-    look.grid = TExportGrid{view.charWidth(), view.textHeight(), view.rowHeight()};
+    if (view.annotations() != nullptr) {
+        for (int i = 0; i < lines.Count(); ++i) look.annotations.push_back(view.lineAnnotations(i + 1));
+    }
+    look.annotationFace = view.annotationFont();
+    look.grid = TExportGrid{view.charWidth(), view.textHeight(), view.rowHeight(), view.annotationBand()};
     look.font = view.cellFont();
     look.ascent = view.textAscent();
     look.paper = toQColor(view.color());
@@ -55,6 +62,12 @@ void paintPage(QPainter& painter, const PaperLook& look, const TExportLayout& la
                                         .substr(static_cast<size_t>(row.start), static_cast<size_t>(row.length));
             drawGbkCells(painter, look.font, text, 0, text.size(), row.left, look.grid.cellWidth,
                          row.textTop + look.ascent, look.ink);
+            if (static_cast<size_t>(row.line) < look.annotations.size()) {
+                const size_t start = static_cast<size_t>(row.start);
+                const TAnnotatedRow annotated{&look.annotations[static_cast<size_t>(row.line)], start, start + text.size()};
+                drawRowAnnotations(painter, look.annotationFace, annotated, row.left, look.grid.cellWidth,
+                                   row.textTop - look.grid.annotationBand, look.grid.annotationBand, look.ink);
+            }
         }
         if (look.ruled) {
             painter.setPen(look.rule);
