@@ -6,6 +6,10 @@
 namespace veyrin::pinyin_tables {
 
 const PoeticReading kPoeticReadings[] = {
+    {U"长相思", 0, 126, "long longing: the old title 长相思, never 长相 \"looks\""},
+    {U"长相思", 1, 1244, "each other, as in 相思"},
+    {U"长相忆", 0, 126, "always remember: 明我长相忆, never 长相 \"looks\""},
+    {U"长相忆", 1, 1244, "each other, as in 相忆"},
     {U"还对", 0, 404, "still facing"},
     {U"还欲", 0, 404, "still wishing"},
     {U"探看", 1, 530, "level tone for the rhyme of 青鸟殷勤为探看, as editions print it"},
@@ -119,6 +123,6 @@ const PoeticReading kPoeticReadings[] = {
     {U"差池", 0, 188, "uneven"},
     {U"长精神", 0, 1397, "to raise the spirits"},
 };
-const std::size_t kPoeticReadingCount = 112;
+const std::size_t kPoeticReadingCount = 116;
 
 }  // namespace veyrin::pinyin_tables
