@@ -25,19 +25,7 @@ sleep 1
 xdotool key --delay 80 F9
 sleep 0.5
 import -window root "$1/pinyin_rows.png"
-xdotool key --delay 80 ctrl+e
-wait_for_window '^导出$' > /dev/null || { echo "the export dialog did not open"; kill "$VEYRIN_PID"; exit 1; }
-sleep 0.5
-xdotool key --delay 40 ctrl+a BackSpace
-xdotool type --delay 20 "$target"
-xdotool key --delay 80 Return
-for _ in $(seq 1 50); do
-  [ -s "$target" ] && break
-  sleep 0.2
-done
-sleep 0.5
-kill "$VEYRIN_PID"
-wait "$VEYRIN_PID" 2>/dev/null || true
+export_reading_window_to "$target"
 DRIVE
 
 target="$work/out/pinyin.pdf"

@@ -51,6 +51,26 @@ open_reading_window() {
 
 # start_veyrin: run inside the workspace; sets VEYRIN_PID and VEYRIN_WINDOW. The web engine stays
 # off unless the caller sets VEYRIN_NO_WEB_ENGINE to the empty string.
+# Exports the reading window's text with Ctrl+E to the path given, waits for the file, then ends
+# the program.
+export_reading_window_to() {
+  local target=$1
+  xdotool key --delay 80 ctrl+e
+  wait_for_window '^导出$' > /dev/null || { echo "the export dialog did not open"; kill "$VEYRIN_PID"; return 1; }
+  sleep 0.5
+  # The name box has the focus: replace the proposed name with the target's full path.
+  xdotool key --delay 40 ctrl+a BackSpace
+  xdotool type --delay 20 "$target"
+  xdotool key --delay 80 Return
+  for _ in $(seq 1 50); do
+    [ -s "$target" ] && break
+    sleep 0.2
+  done
+  sleep 0.5
+  kill "$VEYRIN_PID"
+  wait "$VEYRIN_PID" 2>/dev/null || true
+}
+
 start_veyrin() {
   QT_QPA_PLATFORM=xcb VEYRIN_NO_WEB_ENGINE=${VEYRIN_NO_WEB_ENGINE-1} ./veyrin > veyrin.log 2>&1 &
   VEYRIN_PID=$!

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "platform/model/gbk_text.h"
+#include "support/reading_window_fixture.h"
 #include "support/veyrin_test_main.h"
 #include "textview/ui/syn_editor.h"
 #include "textview/ui/vertical_page.h"
@@ -16,40 +17,6 @@
 using namespace veyrin;
 
 namespace {
-
-ReadingSnapshot poemSnapshot() {
-    ReadingSnapshot s;
-    for (const char* line : {"静夜思", "床前明月光，疑是地上霜。", "举头望明月，低头思故乡。"})
-        s.lines.push_back(gbk::fromUtf8(line));
-    s.fontName = gbk::fromUtf8("宋体");
-    s.fontSize = 11;
-    s.fontColor = 0x000000;
-    s.background = 0xFFFFFF;
-    s.ruledLines = true;
-    return s;
-}
-
-ReadingViewModes& modesOf(TForm3& window) {
-    auto* modes = window.findChild<ReadingViewModes*>();
-    if (modes == nullptr) qFatal("the reading window has no view modes");
-    return *modes;
-}
-
-void showActive(TForm3& window) {
-    window.resize(900, 700);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.activateWindow();
-    window.memo3->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.memo3));
-}
-
-bool hasInk(const QImage& image, const QRect& area) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 160) return true;
-    return false;
-}
 
 // The band over the double-byte character at `byteIndex` of a display row (no wrap, no scroll).
 QRect bandOver(const TSynEditor& view, int row, int byteIndex) {
@@ -92,9 +59,9 @@ private slots:
         QCOMPARE(view.rowHeight(), plainPitch + view.annotationBand());
         const QImage shown = view.viewport()->grab().toImage();
         // Row 2 is 床前明月光，疑是地上霜。: ink over 床 and 疑, none over the comma.
-        QVERIFY(hasInk(shown, bandOver(view, 2, 0)));
-        QVERIFY(hasInk(shown, bandOver(view, 2, 12)));
-        QVERIFY(!hasInk(shown, bandOver(view, 2, 10)));
+        QVERIFY(hasInk(shown, bandOver(view, 2, 0), 160));
+        QVERIFY(hasInk(shown, bandOver(view, 2, 12), 160));
+        QVERIFY(!hasInk(shown, bandOver(view, 2, 10), 160));
         // The ruled line stays under the characters: the row's bottom pixel row is silver.
         const int ruleY = view.metrics().rowTop(2, view.topLine()) + view.rowHeight() - 1;
         QCOMPARE(QColor(shown.pixel(view.textLeft() + 300, ruleY)), QColor(0xC0, 0xC0, 0xC0));
@@ -139,8 +106,8 @@ private slots:
         auto besideCells = [&](int cell) {
             return QRect(layout.annotationLeft(1, width, 0), layout.cellTop(cell), band, 2 * layout.geometry().cellAdvance);
         };
-        QVERIFY(hasInk(shot, besideCells(0)));
-        QVERIFY(!hasInk(shot, besideCells(10)));
+        QVERIFY(hasInk(shot, besideCells(0), 160));
+        QVERIFY(!hasInk(shot, besideCells(10), 160));
         modes.setPinyin(false);
         QCOMPARE(page.layout().columnPitch(), plainPitch);
     }

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "platform/model/gbk_text.h"
+#include "support/reading_window_fixture.h"
 #include "support/veyrin_test_main.h"
 #include "textview/ui/syn_editor.h"
 #include "textview/ui/vertical_page.h"
@@ -16,42 +17,6 @@
 using namespace veyrin;
 
 namespace {
-
-const char* const kPoem[] = {"静夜思", "床前明月光，疑是地上霜。", "举头望明月，低头思故乡。"};
-
-ReadingSnapshot poemSnapshot(int copies = 1) {
-    ReadingSnapshot s;
-    for (int i = 0; i < copies; ++i)
-        for (const char* line : kPoem) s.lines.push_back(gbk::fromUtf8(line));
-    s.fontName = gbk::fromUtf8("宋体");
-    s.fontSize = 11;
-    s.fontColor = 0x000000;
-    s.background = 0xFFFFFF;
-    s.ruledLines = true;
-    return s;
-}
-
-ReadingViewModes& modesOf(TForm3& window) {
-    auto* modes = window.findChild<ReadingViewModes*>();
-    if (modes == nullptr) qFatal("the reading window has no view modes");
-    return *modes;
-}
-
-void showActive(TForm3& window) {
-    window.resize(900, 700);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.activateWindow();
-    window.memo3->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.memo3));
-}
-
-bool hasInk(const QImage& image, const QRect& area) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 100) return true;
-    return false;
-}
 
 }  // namespace
 
@@ -107,11 +72,11 @@ private slots:
         auto squareAt = [&](int column, int cell) {
             return QRect(layout.glyphLeft(column, width, 0), layout.cellTop(cell), square, 2 * layout.geometry().cellAdvance);
         };
-        QVERIFY(hasInk(shot, squareAt(0, 0)));
-        QVERIFY(!hasInk(shot, squareAt(0, 8)));
-        QVERIFY(hasInk(shot, squareAt(1, 8)));
+        QVERIFY(hasInk(shot, squareAt(0, 0), 100));
+        QVERIFY(!hasInk(shot, squareAt(0, 8), 100));
+        QVERIFY(hasInk(shot, squareAt(1, 8), 100));
         // Nothing left of the last column.
-        QVERIFY(!hasInk(shot, QRect(0, 0, layout.columnLeft(2, width, 0) - 1, shot.height())));
+        QVERIFY(!hasInk(shot, QRect(0, 0, layout.columnLeft(2, width, 0) - 1, shot.height()), 100));
 
         window.memo3->LineDivider().setVisible(false);
         page.viewport()->repaint();
