@@ -24,14 +24,29 @@ std::optional<std::uint16_t> characterSyllable(char32_t c) {
     return at != end && at->codePoint == c ? std::optional(at->syllable) : std::nullopt;
 }
 
-// The words starting with one character are a run of the sorted table; most characters start none,
-// so one search on the first character settles most positions.
-std::pair<const WordReading*, const WordReading*> wordsStartingWith(char32_t c) {
-    const WordReading* begin = kWordReadings;
-    const WordReading* end = kWordReadings + kWordReadingCount;
-    auto first = std::lower_bound(begin, end, c, [](const WordReading& w, char32_t v) { return w.word[0] < v; });
-    auto last = std::upper_bound(first, end, c, [](char32_t v, const WordReading& w) { return v < w.word[0]; });
-    return {first, last};
+// The words starting with one character are a run of the sorted table. The runs are found once, so
+// a position costs one hash lookup; most characters start no word and are settled by it.
+using WordRun = std::pair<const WordReading*, const WordReading*>;
+
+const std::unordered_map<char32_t, WordRun>& wordRunsByFirstCharacter() {
+    static const auto runs = [] {
+        std::unordered_map<char32_t, WordRun> map;
+        const WordReading* end = kWordReadings + kWordReadingCount;
+        for (const WordReading* at = kWordReadings; at != end;) {
+            const char32_t first = at->word[0];
+            const WordReading* last = std::find_if(at, end, [first](const WordReading& w) { return w.word[0] != first; });
+            map.emplace(first, WordRun{at, last});
+            at = last;
+        }
+        return map;
+    }();
+    return runs;
+}
+
+WordRun wordsStartingWith(char32_t c) {
+    const auto& runs = wordRunsByFirstCharacter();
+    const auto found = runs.find(c);
+    return found == runs.end() ? WordRun{nullptr, nullptr} : found->second;
 }
 
 const WordReading* longestWordAt(std::u32string_view text, std::size_t start) {
