@@ -54,12 +54,22 @@ def read_unihan(path):
     return fields
 
 
+def standard_readings(entry):
+    """The readings the 2013 table of standard characters (通用规范汉字表) gives, in its order."""
+    return [text for group in entry.get("kTGHZ2013", "").split() for text in group.split(":", 1)[-1].split(",")]
+
+
 def candidates(entry):
-    """The character's readings, most common first: kMandarin (its first, mainland value), then
-    kHanyuPinyin and kXHC1983 readings in their order."""
+    """The character's readings, most common first: kMandarin (its first, mainland value) unless the
+    2013 standard table, which today's school editions follow, does not know it (框 kuàng, not the
+    older kuāng; 卓 zhuó), then the standard's readings, then kHanyuPinyin and kXHC1983 in order."""
     out = []
+    standard = standard_readings(entry)
     if "kMandarin" in entry:
-        out.append(entry["kMandarin"].split()[0])
+        common = entry["kMandarin"].split()[0]
+        if not standard or common in standard:
+            out.append(common)
+    out.extend(standard)
     for field in ("kHanyuPinyin", "kXHC1983"):
         for group in entry.get(field, "").split():
             out.extend(group.split(":", 1)[-1].split(","))
