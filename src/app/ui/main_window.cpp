@@ -234,7 +234,7 @@ void TForm1::buildPictureButtons() {
         button->setCaption(gbk::fromUtf8(spec.caption));
         button->setColor(clWhite);
         button->setGlyphLayout(TButtonLayout::blGlyphTop);
-        button->setGlyph(mainPicture(spec.picture, pictureDensity(*button)));
+        button->setGlyphSource([picture = spec.picture](int density) { return mainPicture(picture, density); });
         *spec.button = button;
     }
 }

@@ -93,12 +93,34 @@ void TFlatSpeedButton::setCaption(const std::string& gbkCaption) {
 }
 
 void TFlatSpeedButton::setGlyph(const QImage& strip) {
+    glyphSource_ = nullptr;
+    useStrip(strip);
+    update();
+}
+
+void TFlatSpeedButton::useStrip(const QImage& strip) {
     glyph_ = strip;
     if (!glyph_.isNull()) {
         const QSize size = logicalSize(glyph_);
         numGlyphs_ = numGlyphsForStrip(size.width(), size.height(), numGlyphs_);
     }
+}
+
+void TFlatSpeedButton::setGlyphSource(GlyphSource source) {
+    glyphSource_ = std::move(source);
+    glyphDensity_ = 0;
+    takeGlyphForScreenDensity();
     update();
+}
+
+// Checked at each paint: a move to a screen of another density repaints the whole window, and the
+// check is one comparison when nothing changed.
+void TFlatSpeedButton::takeGlyphForScreenDensity() {
+    if (!glyphSource_) return;
+    const int density = pictureDensity(*this);
+    if (density == glyphDensity_) return;
+    glyphDensity_ = density;
+    useStrip(glyphSource_(density));
 }
 
 void TFlatSpeedButton::setNumGlyphs(int count) {
@@ -296,6 +318,7 @@ void TFlatSpeedButton::paintBorder(QPainter& painter, SpeedButtonBorder border) 
 }
 
 void TFlatSpeedButton::paintEvent(QPaintEvent*) {
+    takeGlyphForScreenDensity();
     state_ = settledState(state_, isEnabled(), down_, groupIndex_);
     if (state_ == SpeedButtonState::Disabled) dragging_ = false;
 

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 #include "controls/model/speed_button_layout.h"
@@ -27,10 +28,16 @@ public:
 
     // A strip of numGlyphs() equal pictures side by side: up, disabled, pressed, latched. Setting a
     // strip whose width is a multiple of its height takes width div height pictures (1 above 4).
+    // A strip set here stands at every density (it drops a glyph source).
     const QImage& glyph() const { return glyph_; }
     void setGlyph(const QImage& strip);
     int numGlyphs() const { return numGlyphs_; }
     void setNumGlyphs(int count);  // 1..4
+
+    // Where the strip comes from when it is drawn for each screen density (1, 2, 3): the button
+    // takes it for the density of its screen now, and again when it comes to a screen of another.
+    using GlyphSource = std::function<QImage(int density)>;
+    void setGlyphSource(GlyphSource source);
 
     TButtonLayout glyphLayout() const { return layout_; }
     void setGlyphLayout(TButtonLayout layout);
@@ -119,10 +126,14 @@ private:
     void refreshAccelerator();
     void setColorValue(TColor& slot, TColor color);
     QImage pictureForState(SpeedButtonState state) const;
+    void useStrip(const QImage& strip);
+    void takeGlyphForScreenDensity();
     void paintBorder(QPainter& painter, SpeedButtonBorder border) const;
 
     std::string caption_;
     QImage glyph_;
+    GlyphSource glyphSource_;
+    int glyphDensity_ = 0;  // the density glyph_ was taken for from glyphSource_
     int numGlyphs_ = 1;
     TButtonLayout layout_ = TButtonLayout::blGlyphTop;
     int margin_ = -1;

@@ -6,8 +6,8 @@
 namespace veyrin {
 namespace {
 
-QImage arrowGlyph(const char* resource, const QWidget& button) {
-    return densityImage(QString::fromLatin1(resource), pictureDensity(button));
+TFlatSpeedButton::GlyphSource arrowGlyph(const char* resource) {
+    return [resource](int density) { return densityImage(QString::fromLatin1(resource), density); };
 }
 
 }  // namespace
@@ -15,10 +15,10 @@ QImage arrowGlyph(const char* resource, const QWidget& button) {
 TSpinButton::TSpinButton(QWidget* parent)
     : QWidget(parent), up_(new TTimerSpeedButton(this)), down_(new TTimerSpeedButton(this)), focusedButton_(up_) {
     setFocusPolicy(Qt::NoFocus);
-    up_->setGlyph(arrowGlyph(":/pictures/flatup.bmp", *up_));
+    up_->setGlyphSource(arrowGlyph(":/pictures/flatup.bmp"));
     up_->setGlyphLayout(TButtonLayout::blGlyphTop);
     up_->setMargin(2);
-    down_->setGlyph(arrowGlyph(":/pictures/flatdown.bmp", *down_));
+    down_->setGlyphSource(arrowGlyph(":/pictures/flatdown.bmp"));
     down_->setGlyphLayout(TButtonLayout::blGlyphBottom);
     down_->setMargin(2);
     for (TTimerSpeedButton* button : {up_, down_}) {
