@@ -14,7 +14,7 @@ DEBIAN_PACKAGES := cmake g++ ninja-build pkg-config zlib1g-dev \
   libx11-dev libxcb1-dev \
   xvfb xauth xdotool x11-utils x11-xserver-utils x11-apps x11-xkb-utils imagemagick openbox trayer \
   desktop-file-utils appstream libxml2-utils dpkg-dev file \
-  dbus at-spi2-core gir1.2-atspi-2.0 python3-gi \
+  dbus at-spi2-core gir1.2-atspi-2.0 python3 python3-gi \
   libopencc-dev libopencc-data opencc \
   qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng \
   poppler-utils
