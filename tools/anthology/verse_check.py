@@ -35,6 +35,20 @@ def read_reference(root):
     return pieces
 
 
+BOOK = "唐诗三百首"
+
+
+def book_pieces(root):
+    """(poet, title, part) of every piece the reference takes from 唐诗三百首."""
+    pieces = set()
+    for line in (Path(root) / REFERENCE).read_text(encoding="utf-8").split("\n"):
+        if line.startswith("@ "):
+            poet, title, part, source = [f.strip() for f in line[2:].split("|")][:4]
+            if source == BOOK:
+                pieces.add((poet, title, part))
+    return pieces
+
+
 def read_variants(root):
     """{(poet, title, part, anthology reading, corpus reading): reason} of the variants file."""
     variants = {}
