@@ -19,28 +19,33 @@ char typedLetter(char32_t cp) {
     return 0;
 }
 
-// A stretch of a query as a syllable, with "u" also tried as ü: "lue" is lve.
-bool spellsSyllable(std::string_view letters) {
-    if (isKnownSyllable(letters)) return true;
+// A stretch of a query tested as typed and, when it has a "u", with ü for it: "lue" is lve.
+bool holdsAsTyped(std::string_view letters, bool (*test)(std::string_view)) {
+    if (test(letters)) return true;
     if (letters.find('u') == std::string_view::npos) return false;
     std::string asUmlaut(letters);
     std::replace(asUmlaut.begin(), asUmlaut.end(), 'u', 'v');
-    return isKnownSyllable(asUmlaut);
+    return test(asUmlaut);
 }
+
+bool spellsSyllable(std::string_view letters) { return holdsAsTyped(letters, isKnownSyllable); }
 
 bool breakWithin(const std::vector<std::size_t>& breaks, std::size_t from, std::size_t to) {
     return std::any_of(breaks.begin(), breaks.end(), [&](std::size_t b) { return b > from && b < to; });
 }
 
-bool splitsIntoSyllables(const PinyinQuery& query) {
+// Whole syllables up to the last, which may be only begun unless `ending` asks for it whole.
+bool splitsIntoSyllables(const PinyinQuery& query, PinyinEnding ending) {
     const std::size_t n = query.letters.size();
     std::vector<bool> reachable(n + 1, false);
     reachable[0] = true;
     for (std::size_t from = 0; from < n; ++from) {
         if (!reachable[from]) continue;
         for (std::size_t length = 1; length <= kLongestSyllable && from + length <= n; ++length) {
-            if (!breakWithin(query.breaks, from, from + length) &&
-                spellsSyllable(std::string_view(query.letters).substr(from, length)))
+            const std::string_view stretch = std::string_view(query.letters).substr(from, length);
+            if (breakWithin(query.breaks, from, from + length)) continue;
+            const bool mayBeBegun = ending == PinyinEnding::BegunSyllable && from + length == n;
+            if (spellsSyllable(stretch) || (mayBeBegun && beginsSyllableAsTyped(stretch)))
                 reachable[from + length] = true;
         }
     }
@@ -51,6 +56,8 @@ bool splitsIntoSyllables(const PinyinQuery& query) {
 bool canBeginSyllable(char letter) { return letter != 'i' && letter != 'u' && letter != 'v'; }
 
 }  // namespace
+
+bool beginsSyllableAsTyped(std::string_view letters) { return holdsAsTyped(letters, beginsKnownSyllable); }
 
 PinyinQuery readPinyinQuery(std::string_view utf8Query) {
     PinyinQuery query;
@@ -67,8 +74,9 @@ PinyinQuery readPinyinQuery(std::string_view utf8Query) {
     // A blank after the last letter separates nothing.
     if (!query.breaks.empty() && query.breaks.back() == query.letters.size()) query.breaks.pop_back();
     if (query.letters.empty()) return {};
-    if (splitsIntoSyllables(query)) {
+    if (splitsIntoSyllables(query, PinyinEnding::BegunSyllable)) {
         query.kind = PinyinQuery::Kind::Syllables;
+        query.wholeSyllables = splitsIntoSyllables(query, PinyinEnding::WholeSyllable);
     } else if (std::all_of(query.letters.begin(), query.letters.end(), canBeginSyllable)) {
         query.kind = PinyinQuery::Kind::Initials;
     }

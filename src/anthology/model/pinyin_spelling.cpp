@@ -15,7 +15,7 @@ PinyinSpelling::PinyinSpelling(std::u32string_view text) {
     }
 }
 
-std::optional<CharacterSpan> PinyinSpelling::find(const PinyinQuery& query) const {
+std::optional<CharacterSpan> PinyinSpelling::find(const PinyinQuery& query, PinyinEnding ending) const {
     switch (query.kind) {
     case PinyinQuery::Kind::NotPinyin:
         return std::nullopt;
@@ -28,25 +28,35 @@ std::optional<CharacterSpan> PinyinSpelling::find(const PinyinQuery& query) cons
         // No syllable begins with u, so a start is only where the first letters agree exactly.
         for (std::size_t start = initials_.find(query.letters.front()); start != std::string::npos;
              start = initials_.find(query.letters.front(), start + 1)) {
-            if (auto length = syllablesSpelledFrom(start, query)) return CharacterSpan{start, *length};
+            if (auto length = syllablesSpelledFrom(start, query, ending)) return CharacterSpan{start, *length};
         }
         return std::nullopt;
     }
     return std::nullopt;
 }
 
-// How many characters from `start` spell the query exactly, ending on a syllable's end and with
+// How many characters from `start` spell the query, the last of them perhaps only begun, with
 // every typed blank between two syllables.
-std::optional<std::size_t> PinyinSpelling::syllablesSpelledFrom(std::size_t start, const PinyinQuery& query) const {
+std::optional<std::size_t> PinyinSpelling::syllablesSpelledFrom(std::size_t start, const PinyinQuery& query,
+                                                                PinyinEnding ending) const {
     const std::string_view letters = query.letters;
     auto nextBreak = query.breaks.begin();
     std::size_t spelled = 0;
     for (std::size_t i = start; i < syllables_.size(); ++i) {
         const std::string_view syllable = syllables_[i];
-        if (syllable.empty() || syllable.size() > letters.size() - spelled) return std::nullopt;
-        if (!std::equal(syllable.begin(), syllable.end(), letters.begin() + static_cast<std::ptrdiff_t>(spelled),
-                        [](char written, char typed) { return typedLetterMatches(typed, written); }))
+        if (syllable.empty()) return std::nullopt;
+        const std::size_t left = letters.size() - spelled;
+        // The query's last letters may be only the beginning of this character's syllable.
+        const std::string_view written = syllable.substr(0, std::min(syllable.size(), left));
+        if (!std::equal(written.begin(), written.end(), letters.begin() + static_cast<std::ptrdiff_t>(spelled),
+                        [](char w, char typed) { return typedLetterMatches(typed, w); }))
             return std::nullopt;
+        if (written.size() < syllable.size()) {
+            // Only begun: no typed blank may fall inside it ("xi a" is not 先 xian).
+            if (ending == PinyinEnding::WholeSyllable) return std::nullopt;
+            if (nextBreak != query.breaks.end() && *nextBreak > spelled) return std::nullopt;
+            return i - start + 1;
+        }
         spelled += syllable.size();
         if (nextBreak != query.breaks.end() && *nextBreak < spelled) return std::nullopt;
         if (nextBreak != query.breaks.end() && *nextBreak == spelled) ++nextBreak;

@@ -25,10 +25,12 @@ public:
 
     // The first run of characters the query spells; a character without a reading (a mark, a
     // letter) ends any run.
-    std::optional<CharacterSpan> find(const PinyinQuery& query) const;
+    std::optional<CharacterSpan> find(const PinyinQuery& query,
+                                      PinyinEnding ending = PinyinEnding::BegunSyllable) const;
 
 private:
-    std::optional<std::size_t> syllablesSpelledFrom(std::size_t start, const PinyinQuery& query) const;
+    std::optional<std::size_t> syllablesSpelledFrom(std::size_t start, const PinyinQuery& query,
+                                                    PinyinEnding ending) const;
 
     std::vector<std::string_view> syllables_;  // empty for a character without a reading
     std::string initials_;  // one letter per character, a blank for one without a reading

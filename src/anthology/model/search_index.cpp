@@ -182,8 +182,13 @@ std::vector<SearchHit> SearchIndex::find(std::string_view utf8Query) const {
         },
         found, hits);
     const PinyinQuery pinyin = readPinyinQuery(utf8Query);
-    if (pinyin.kind != PinyinQuery::Kind::NotPinyin)
-        scanAll([&pinyin](const Text& text) { return text.pinyin.find(pinyin); }, found, hits);
+    if (pinyin.kind == PinyinQuery::Kind::NotPinyin) return hits;
+    // Texts the query spells to a syllable's end first, then those it ends part way into.
+    if (pinyin.kind == PinyinQuery::Kind::Syllables && pinyin.wholeSyllables)
+        scanAll([&pinyin](const Text& text) { return text.pinyin.find(pinyin, PinyinEnding::WholeSyllable); },
+                found, hits);
+    scanAll([&pinyin](const Text& text) { return text.pinyin.find(pinyin, PinyinEnding::BegunSyllable); }, found,
+            hits);
     return hits;
 }
 

@@ -10,4 +10,7 @@ namespace veyrin {
 // "zhuang", "lve"; not "b", "lue" or "xyz".
 bool isKnownSyllable(std::string_view letters);
 
+// Whether `letters` begin some known syllable: "b" and "ba" (bai, ban …), "zhua"; not "bx".
+bool beginsKnownSyllable(std::string_view letters);
+
 }  // namespace veyrin

@@ -21,7 +21,9 @@ TEST(PinyinQuery, WholeSyllablesComeBeforeInitials) {
     for (const Case& c : {Case{"libai", Kind::Syllables, "libai"}, Case{"LiBai", Kind::Syllables, "libai"},
                           Case{"an", Kind::Syllables, "an"}, Case{"lb", Kind::Initials, "lb"},
                           Case{"c q m y g", Kind::Initials, "cqmyg"}, Case{"lüe", Kind::Syllables, "lve"},
-                          Case{"lue", Kind::Syllables, "lue"}, Case{"LVE", Kind::Syllables, "lve"}}) {
+                          Case{"lue", Kind::Syllables, "lue"}, Case{"LVE", Kind::Syllables, "lve"},
+                          Case{"liba", Kind::Syllables, "liba"}, Case{"lib", Kind::Syllables, "lib"},
+                          Case{"zhua", Kind::Syllables, "zhua"}}) {
         const PinyinQuery query = readPinyinQuery(c.typed);
         EXPECT_EQ(query.kind, c.kind) << c.typed;
         EXPECT_EQ(query.letters, c.letters) << c.typed;

@@ -126,6 +126,10 @@ TEST(SearchIndex, PinyinFindsByWholeSyllablesWithOrWithoutBlanksAndByInitials) {
     // Initials: the poet among whatever else reads l-b.
     const std::vector<std::string> lb = placesOf(index.find("lb"));
     EXPECT_NE(std::find(lb.begin(), lb.end(), libai[0]), lb.end());
+    // While the reader types, the last syllable may be only begun.
+    EXPECT_EQ(placesOf(index.find("liba")), libai);
+    EXPECT_EQ(placesOf(index.find("lib")), libai);
+    EXPECT_EQ(placesOf(index.find("chuangqianmingyuegu")), placesOf(index.find("chuangqianmingyueguang")));
     // A syllable does not run past a mark: 明我 (ming wo) but not 忆。故 across the line's end.
     EXPECT_EQ(index.find("mingwo").size(), 1u);
     EXPECT_TRUE(index.find("yishuang").empty());
@@ -137,8 +141,13 @@ TEST(SearchIndex, PinyinReadsCharactersInTheirWordsAndKeepsTypedBlanksBetweenSyl
     // 长 alone reads zhang and 还 hai; in 长安 and 还乡 they read chang and huan.
     EXPECT_EQ(placesOf(index.find("changan")), (std::vector<std::string>{"2 2:5 长安一片月，先还乡。 @0+2 col 1"}));
     EXPECT_EQ(placesOf(index.find("huanxiang")), (std::vector<std::string>{"2 2:5 长安一片月，先还乡。 @7+2 col 15"}));
-    EXPECT_EQ(index.find("xian").size(), 1u);  // 先
+    // 先 xian spelled whole comes first; 乡 xiang, which "xian" only begins, after it.
+    const std::vector<SearchHit> xian = index.find("xian");
+    ASSERT_FALSE(xian.empty());
+    EXPECT_EQ(xian[0].matchStart, 6);
+    EXPECT_EQ(xian[0].matchLength, 1);
     EXPECT_TRUE(index.find("xi an").empty());   // would be two characters, xi and an
+    EXPECT_TRUE(index.find("xi a").empty());    // nor is 先 a syllable begun after a blank
 }
 
 TEST(SearchIndex, PinyinHitsFollowCharacterHitsWithoutRepeatingATextAlreadyFound) {
