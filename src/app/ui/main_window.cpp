@@ -535,7 +535,7 @@ TSearchWindow* TForm1::searchWindow() const { return searchWindow_; }
 
 void TForm1::openSearchWindow() {
     if (!searchWindow_) {
-        searchWindow_ = new TSearchWindow(paths_.workingDirectory, this);
+        searchWindow_ = new TSearchWindow(paths_.workingDirectory, this, &anthologyIndexLoader());
         searchWindow_->setFavourites(favourites_.catalogueIndexes());
         connect(searchWindow_, &TSearchWindow::entryChosen, this, &TForm1::openFoundEntry);
         // Ctrl+D marks the entry shown in this window also while the search window has the keys.
@@ -565,14 +565,25 @@ void TForm1::openRandomPoem() {
         showNextRandomPoem();
         return;
     }
-    // Presses while the anthology is still being read add nothing: one poem opens when it is read.
-    if (poemIndexLoader_) return;
-    poemIndexLoader_ = new SearchIndexLoader(this);
-    connect(poemIndexLoader_, &SearchIndexLoader::loaded, this, [this](std::shared_ptr<const SearchIndex> index) {
+    SearchIndexLoader& loader = anthologyIndexLoader();
+    auto openFirstPoem = [this](const std::shared_ptr<const SearchIndex>& index) {
         randomPoems_.emplace(index->poemPlaces(), std::random_device{}());
         showNextRandomPoem();
-    });
-    poemIndexLoader_->start(paths_.workingDirectory);
+    };
+    if (loader.index()) {
+        openFirstPoem(loader.index());
+        return;
+    }
+    // Presses while the anthology is still being read add nothing: one poem opens when it is read.
+    if (waitingForRandomPoem_) return;
+    waitingForRandomPoem_ = true;
+    connect(&loader, &SearchIndexLoader::loaded, this, openFirstPoem, Qt::SingleShotConnection);
+    loader.start(paths_.workingDirectory);
+}
+
+SearchIndexLoader& TForm1::anthologyIndexLoader() {
+    if (anthologyIndexLoader_ == nullptr) anthologyIndexLoader_ = new SearchIndexLoader(this);
+    return *anthologyIndexLoader_;
 }
 
 void TForm1::showNextRandomPoem() {

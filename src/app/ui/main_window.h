@@ -144,6 +144,7 @@ private:
     void selectCatalogueIndexFromCode(int index);
     void chooseEntryWithCaretAt(int catalogueIndex, TBufferCoord caret, int rowsAboveCaret);
     void showNextRandomPoem();
+    SearchIndexLoader& anthologyIndexLoader();
     void showHintOverView(const QString& text);
     void rememberLoadedState();
     void installReadingRoomKeys();
@@ -170,7 +171,9 @@ private:
     Favourites favourites_;
     bool favouritesChanged_ = false;
     QPointer<TSearchWindow> searchWindow_;
-    SearchIndexLoader* poemIndexLoader_ = nullptr;
+    // The anthology read once for the search window and 随机 alike.
+    SearchIndexLoader* anthologyIndexLoader_ = nullptr;
+    bool waitingForRandomPoem_ = false;
     std::optional<RandomPoemPicker> randomPoems_;
 };
 

@@ -18,7 +18,13 @@ void SearchIndexLoader::start(const std::filesystem::path& workingDirectory) {
         auto index = std::make_shared<const SearchIndex>(SearchIndex::build(workingDirectory));
         // The loader outlives the worker (its destructor joins); a queued call still pending when
         // the loader goes is dropped with it.
-        QMetaObject::invokeMethod(this, [this, index] { emit loaded(index); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, index] {
+                index_ = index;
+                emit loaded(index);
+            },
+            Qt::QueuedConnection);
     });
 }
 

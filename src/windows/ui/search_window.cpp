@@ -58,13 +58,16 @@ void setPaper(QWidget* widget, const QColor& colour) {
 
 }  // namespace
 
-TSearchWindow::TSearchWindow(std::filesystem::path workingDirectory, QWidget* parent)
-    : FrameHost(parent), workingDirectory_(std::move(workingDirectory)), loader_(new SearchIndexLoader(this)) {
+TSearchWindow::TSearchWindow(std::filesystem::path workingDirectory, QWidget* parent, SearchIndexLoader* loader)
+    : FrameHost(parent),
+      workingDirectory_(std::move(workingDirectory)),
+      loader_(loader != nullptr ? loader : new SearchIndexLoader(this)) {
     setCaption(u8("查找"));
     useStoredSkin(TbsBorderIcons{});
     setClientSize(kClientWidth, kClientHeight);
     buildControls();
     connect(loader_, &SearchIndexLoader::loaded, this, &TSearchWindow::setIndex);
+    if (loader_->index()) setIndex(loader_->index());
     connect(TabBar, &QTabBar::currentChanged, this, [this] {
         QueryEdit->setEnabled(TabBar->currentIndex() == SearchTab);
         refreshRows();

@@ -31,7 +31,10 @@ public:
     static constexpr int kClientHeight = 300;
     enum Tab { SearchTab = 0, FavouritesTab = 1 };
 
-    explicit TSearchWindow(std::filesystem::path workingDirectory, QWidget* parent = nullptr);
+    // `loader` reads the anthology for the window (a loader it shares with its owner); without one
+    // the window makes its own.
+    explicit TSearchWindow(std::filesystem::path workingDirectory, QWidget* parent = nullptr,
+                           SearchIndexLoader* loader = nullptr);
     ~TSearchWindow() override;
 
     SearchTabBar* TabBar = nullptr;

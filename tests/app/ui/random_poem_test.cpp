@@ -3,12 +3,16 @@
 // on it; a screen reader finds the command among the window's actions.
 
 #include <QAccessible>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QtTest>
 
 #include "controls/ui/sui_combo_box.h"
 #include "support/main_window_fixture.h"
 #include "support/veyrin_test_main.h"
 #include "textview/ui/syn_editor.h"
+#include "windows/ui/search_index_loader.h"
+#include "windows/ui/search_window.h"
 
 using namespace veyrin;
 using namespace veyrin::testing;
@@ -79,6 +83,12 @@ private slots:
         QCOMPARE(f.form->listbox1->itemIndex(), second);
         QCOMPARE(f.form->memo3->caretXY(), (TBufferCoord{1, 1}));
         QVERIFY(f.dialogs.errors.isEmpty());
+
+        // The search window opened afterwards has the anthology 随机 read, not a second reading.
+        f.form->openSearchWindow();
+        f.form->searchWindow()->QueryEdit->setText(QStringLiteral("凉州词"));
+        QCOMPARE(f.form->searchWindow()->ResultList->count(), 1);  // at once: nothing left to read
+        QCOMPARE(f.form->findChildren<SearchIndexLoader*>().size(), 1);
     }
 
     void aScreenReaderListsTheCommandWithItsKeyAndRunsIt() {
