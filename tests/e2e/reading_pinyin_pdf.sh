@@ -9,28 +9,10 @@ source_dir=$2
 
 source "$(dirname "$0")/lib/workspace.sh"
 enter_workspace "$binary" "$source_dir"
-cp "$work/Data/唐诗鉴赏/01.txt" "$work/Tem/00.dat"
-
 fail() { echo "FAIL: $*"; exit 1; }
 
-cat > "$work/drive.sh" <<'DRIVE'
-#!/usr/bin/env bash
-set -euo pipefail
-source "$2"
-cd "$1"
-target=$3
-start_veyrin
-open_reading_window
-sleep 1
-xdotool key --delay 80 F9
-sleep 0.5
-import -window root "$1/pinyin_rows.png"
-export_reading_window_to "$target"
-DRIVE
-
 target="$work/out/pinyin.pdf"
-mkdir -p "$work/out"
-xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work" "$lib_dir/workspace.sh" "$target"
+export_first_entry "$target" F9
 
 [ -s "$target" ] || { cat "$work/veyrin.log"; fail "no PDF was written"; }
 text=$(pdftotext -enc UTF-8 "$target" -)

@@ -71,6 +71,33 @@ export_reading_window_to() {
   wait "$VEYRIN_PID" 2>/dev/null || true
 }
 
+# Under an X server of its own: the first anthology entry in the view, the reading window opened,
+# the keys given after TARGET pressed (F9 …), then the text exported to TARGET.
+export_first_entry() {
+  local target=$1
+  shift
+  cp "$work/Data/唐诗鉴赏/01.txt" "$work/Tem/00.dat"
+  cat > "$work/export_drive.sh" <<'DRIVE'
+#!/usr/bin/env bash
+set -euo pipefail
+source "$2"
+cd "$1"
+target=$3
+shift 3
+start_veyrin
+open_reading_window
+sleep 1
+for key in "$@"; do
+  xdotool key --delay 80 "$key"
+  sleep 0.5
+done
+export_reading_window_to "$target"
+DRIVE
+  mkdir -p "$(dirname "$target")"
+  xvfb-run -a -n "$((100 + RANDOM % 800))" -s "-screen 0 1280x1024x24" \
+    bash "$work/export_drive.sh" "$work" "$lib_dir/workspace.sh" "$target" "$@"
+}
+
 start_veyrin() {
   QT_QPA_PLATFORM=xcb VEYRIN_NO_WEB_ENGINE=${VEYRIN_NO_WEB_ENGINE-1} ./veyrin > veyrin.log 2>&1 &
   VEYRIN_PID=$!
